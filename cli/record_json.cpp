@@ -1,0 +1,181 @@
+#include "cli/record_json.h"
+
+#include "entry/positions.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <array>
+#include <cmath>
+
+namespace haberes::cli {
+
+namespace {
+
+enum class Kind { text, option, flag, seniority, zone };
+
+struct Key {
+    const char* name;
+    Kind kind;
+    std::string PayEntries::*text = nullptr;
+    bool PayEntries::*option = nullptr;
+    int PayEntries::*flag = nullptr;
+};
+
+Key textKey(const char* n, std::string PayEntries::*m) { return {n, Kind::text, m, nullptr, nullptr}; }
+Key optionKey(const char* n, bool PayEntries::*m) { return {n, Kind::option, nullptr, m, nullptr}; }
+Key flagKey(const char* n, int PayEntries::*m) { return {n, Kind::flag, nullptr, nullptr, m}; }
+
+const std::array kKeys{
+    textKey("docente", &PayEntries::docente),
+    optionKey("cargo", &PayEntries::cargo),
+    optionKey("horasmedio", &PayEntries::horasmedio),
+    optionKey("horassup", &PayEntries::horassup),
+    textKey("codigocargo", &PayEntries::codigocargo),
+    textKey("cargox", &PayEntries::cargox),
+    textKey("puntosbasicos", &PayEntries::puntosbasicos),
+    textKey("punbas", &PayEntries::punbas),
+    textKey("proljor", &PayEntries::proljor),
+    textKey("jorcom", &PayEntries::jorcom),
+    textKey("tardif", &PayEntries::tardif),
+    textKey("compbas", &PayEntries::compbas),
+    textKey("numerohorasmed", &PayEntries::numerohorasmed),
+    textKey("numerohorassup", &PayEntries::numerohorassup),
+    textKey("numhorascod06", &PayEntries::numhorascod06),
+    textKey("numhorasincen", &PayEntries::numhorasincen),
+    textKey("numhorascod113", &PayEntries::numhorascod113),
+    Key{"antiguedad", Kind::seniority},
+    Key{"zona", Kind::zone},
+    flagKey("opincentivo", &PayEntries::opincentivo),
+    textKey("dinasist", &PayEntries::dinasist),
+    flagKey("transporte", &PayEntries::transporte),
+    textKey("cantkm", &PayEntries::cantkm),
+    flagKey("hijos", &PayEntries::hijos),
+    textKey("cantidadhijos", &PayEntries::cantidadhijos),
+    flagKey("hijosdisc", &PayEntries::hijosdisc),
+    textKey("cantidadhijosdisc", &PayEntries::cantidadhijosdisc),
+    flagKey("conyuge", &PayEntries::conyuge),
+    flagKey("Iosper", &PayEntries::Iosper),
+    flagKey("Osplad", &PayEntries::Osplad),
+    flagKey("APORTEJUB", &PayEntries::APORTEJUB),
+    flagKey("Ley4035", &PayEntries::Ley4035),
+    flagKey("ZUTEL", &PayEntries::ZUTEL),
+    flagKey("cajacomp", &PayEntries::cajacomp),
+    flagKey("Seguro3011", &PayEntries::Seguro3011),
+};
+
+// A JSON number that is a whole number within [min, max].
+std::optional<int> wholeIn(const QJsonValue& v, int min, int max)
+{
+    if (!v.isDouble())
+        return std::nullopt;
+    const double d = v.toDouble();
+    if (!(d >= min && d <= max) || std::floor(d) != d)
+        return std::nullopt;
+    return static_cast<int>(d);
+}
+
+RecordParse malformed(const QString& key, std::string error)
+{
+    RecordParse r;
+    r.key = key.toStdString();
+    r.error = std::move(error);
+    return r;
+}
+
+} // namespace
+
+void choosePositionByCode(PayEntries& e, const std::string& code)
+{
+    e.codigocargo = code;
+    if (auto row = findPositionByCode(code)) {
+        const PositionRecord& p = kPositions[*row];
+        e.cargox = p.cargox;
+        e.puntosbasicos = p.puntosbasicos;
+        e.punbas = p.puntosbasicos;
+        e.proljor = p.proljornada;
+        e.jorcom = p.jorcompleta;
+        e.tardif = p.tareadif;
+        e.compbas = p.compbasico;
+    } else {
+        e.cargox = e.puntosbasicos = e.punbas = e.proljor = e.jorcom = e.tardif = e.compbas = std::string();
+    }
+}
+
+RecordParse parseRecord(const QByteArray& line)
+{
+    QJsonParseError err;
+    const QJsonDocument doc = QJsonDocument::fromJson(line, &err);
+    if (err.error != QJsonParseError::NoError) {
+        RecordParse r;
+        r.error = "JSON inválido: " + err.errorString().toStdString() + " (posición " + std::to_string(err.offset) + ")";
+        return r;
+    }
+    if (!doc.isObject()) {
+        RecordParse r;
+        r.error = "La línea debe ser un objeto JSON";
+        return r;
+    }
+    const QJsonObject obj = doc.object();
+    PayEntries e;
+
+    // The code chooses a row first; boxes given explicitly override it.
+    if (auto it = obj.constFind(QLatin1String("codigocargo")); it != obj.constEnd()) {
+        if (!it->isString())
+            return malformed(it.key(), "\"codigocargo\" debe ser un texto");
+        choosePositionByCode(e, it->toString().toStdString());
+    }
+
+    for (auto it = obj.constBegin(); it != obj.constEnd(); ++it) {
+        const QString& name = it.key();
+        const QJsonValue v = it.value();
+        const Key* key = nullptr;
+        for (const Key& k : kKeys)
+            if (name == QLatin1String(k.name))
+                key = &k;
+        if (!key)
+            return malformed(name, "Clave desconocida: \"" + name.toStdString() + "\"");
+        const std::string quoted = "\"" + name.toStdString() + "\"";
+        switch (key->kind) {
+        case Kind::text:
+            if (!v.isString())
+                return malformed(name, quoted + " debe ser un texto");
+            if (name != QLatin1String("codigocargo"))
+                e.*key->text = v.toString().toStdString();
+            break;
+        case Kind::option:
+            if (!v.isBool())
+                return malformed(name, quoted + " debe ser true o false");
+            e.*key->option = v.toBool();
+            break;
+        case Kind::flag:
+            if (auto n = wholeIn(v, 0, 1))
+                e.*key->flag = *n;
+            else
+                return malformed(name, quoted + " debe ser 0 o 1");
+            break;
+        case Kind::seniority:
+            if (auto n = wholeIn(v, 0, 12))
+                selectSeniority(e, *n);
+            else
+                return malformed(name, quoted + " debe ser un número entero entre 0 y 12");
+            break;
+        case Kind::zone:
+            if (auto n = wholeIn(v, -1, 4))
+                e.zona = *n;
+            else
+                return malformed(name, quoted + " debe ser un número entero entre -1 y 4");
+            break;
+        }
+    }
+    if (int(e.cargo) + int(e.horasmedio) + int(e.horassup) > 1) {
+        RecordParse r;
+        r.error = "Solo una de \"cargo\", \"horasmedio\" y \"horassup\" puede ser true";
+        return r;
+    }
+    RecordParse r;
+    r.entries = std::move(e);
+    return r;
+}
+
+} // namespace haberes::cli

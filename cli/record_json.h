@@ -1,0 +1,24 @@
+#pragma once
+// One input line of haberes-cli: a JSON object whose keys are the controls
+// of the entry window and the position dialog.
+#include "engine/pay_input.h"
+
+#include <QByteArray>
+#include <optional>
+#include <string>
+
+namespace haberes::cli {
+
+struct RecordParse {
+    std::optional<PayEntries> entries; // set when the line is well formed
+    std::optional<std::string> key;    // the offending key, when there is one
+    std::string error;                 // what is wrong with the line
+};
+
+RecordParse parseRecord(const QByteArray& line);
+
+// Puts the row whose code is `code` into the dialog's fields, as choosing it
+// in the position dialog does; a code that is not in the table empties them.
+void choosePositionByCode(PayEntries& entries, const std::string& code);
+
+} // namespace haberes::cli

@@ -1,0 +1,65 @@
+#include "engine/calculate.h"
+
+#include "engine/groups.h"
+
+namespace haberes {
+
+namespace {
+
+void formTotals(const CalcState& st, Payslip& slip)
+{
+    // impjornada once, even when both 052 lines are on the payslip.
+    slip.totalhab = st.impjornada + st.asigcat + st.impcompbas + st.impadicart + st.impproduct + st.imptardif +
+                    st.impantig + st.impplus + st.impminimo + st.imphijos + st.imphijosdisc + st.impfamnum +
+                    st.impconyuge + st.impzona + st.impincentivo + st.impnegro + st.imptransporte;
+    slip.totaldesc = st.impiosper + st.imposplad + st.impjubilacion + st.impley4035 + st.impzutel +
+                     st.impcajacomp + st.impseguro + st.impreajuste;
+    slip.totalliq = slip.totalhab - slip.totaldesc;
+    slip.thaberes = slip.amountText(slip.totalhab);
+    slip.tdescuentos = slip.amountText(slip.totaldesc);
+    slip.liquido = slip.amountText(slip.totalliq);
+}
+
+} // namespace
+
+CalcResult calculate(const PayEntries& entries, const NumberFormat& format)
+{
+    CalcResult result;
+    if (!entries.cargo && !entries.horasmedio && !entries.horassup) {
+        result.refusal = {std::nullopt, std::string(kNoPayBasisMessage)};
+        return result;
+    }
+    const ReadResult read = readPayInput(entries, format);
+    // Only the disabled-children count comes after the children count, whose
+    // limit is known once the earnings are computed.
+    const bool pendingDisc = read.failed == Field::cantidadhijosdisc;
+    if (read.failed && !pendingDisc) {
+        result.refusal = {read.failed, fieldMessage(*read.failed)};
+        return result;
+    }
+    const PayInput& in = read.input;
+
+    CalcState st;
+    Payslip& slip = result.payslip.emplace();
+    slip.decimalSeparator = format.decimalSeparator;
+    slip.docente = entries.docente;
+
+    if (in.cargo) {
+        positionEarnings(in, st, slip);
+        positionAdditionAmounts(in, st);
+    } else {
+        hoursEarnings(in, st, slip);
+    }
+    seniorityAndZone(in, st, slip);
+    additionsAndMinimum(in, st, slip);
+    if (auto refused = transportAndFamily(in, st, slip, pendingDisc)) {
+        result.payslip.reset();
+        result.refusal = std::move(*refused);
+        return result;
+    }
+    deductions(in, st, slip);
+    formTotals(st, slip);
+    return result;
+}
+
+} // namespace haberes

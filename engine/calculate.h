@@ -1,0 +1,24 @@
+#pragma once
+// "Calcular" without windows: from what the controls hold to the payslip,
+// or to the reason the calculation was refused.
+#include "engine/pay_input.h"
+#include "engine/payslip.h"
+
+#include <optional>
+#include <string>
+
+namespace haberes {
+
+inline constexpr std::string_view kNoPayBasisMessage = "No seleccionaste cargo ni horas";
+
+struct CalcResult {
+    std::optional<Payslip> payslip;
+    Refusal refusal; // meaningful only without a payslip
+    bool ok() const { return payslip.has_value(); }
+};
+
+// Checks the pay basis, converts the entries, runs every group of concepts
+// once in the fixed order and forms the totals. The date is left empty.
+CalcResult calculate(const PayEntries& entries, const NumberFormat& format);
+
+} // namespace haberes

@@ -1,0 +1,47 @@
+#pragma once
+// Money: a signed count of ten-thousandths of a peso. Sums and differences
+// are exact; a floating-point product becomes money only through
+// Currency::fromDouble, the one rounding rule of the pay scale.
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace haberes {
+
+class Currency {
+public:
+    static constexpr std::int64_t kScale = 10000;
+
+    constexpr Currency() = default;
+    static constexpr Currency fromTicks(std::int64_t ticks) { return Currency(ticks); }
+    static constexpr Currency pesos(std::int64_t whole) { return Currency(whole * kScale); }
+
+    // value × 10,000 rounded to the nearest integer, halves to the even
+    // neighbour. The caller keeps value well inside the range (every input
+    // that feeds a product is bounded when it is read).
+    static Currency fromDouble(double value);
+
+    constexpr std::int64_t ticks() const { return ticks_; }
+    // The amount as a double: ticks / 10,000.
+    double toDouble() const { return static_cast<double>(ticks_) / kScale; }
+
+    constexpr Currency operator+(Currency o) const { return Currency(ticks_ + o.ticks_); }
+    constexpr Currency operator-(Currency o) const { return Currency(ticks_ - o.ticks_); }
+    constexpr Currency& operator+=(Currency o) { ticks_ += o.ticks_; return *this; }
+    // Exact product by a whole number (a percentage, a count).
+    constexpr Currency times(std::int64_t n) const { return Currency(ticks_ * n); }
+
+    constexpr auto operator<=>(const Currency&) const = default;
+
+private:
+    constexpr explicit Currency(std::int64_t ticks) : ticks_(ticks) {}
+    std::int64_t ticks_ = 0;
+};
+
+// Plain decimal text of an amount: optional '-', the integer digits without
+// grouping, then the separator and up to four fractional digits without
+// trailing zeros when there is a fraction ("2814,7262", "894,7", "0").
+std::string formatAmount(Currency amount, std::string_view decimalSeparator);
+
+} // namespace haberes

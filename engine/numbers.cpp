@@ -1,0 +1,185 @@
+#include "engine/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace haberes {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Rounds the digits integer.fraction to a whole number, halves to even.
+// Gives nothing when the integer part has more digits than fit.
+std::optional<std::uint64_t> roundHalfEven(std::string_view integer, std::string_view fraction)
+{
+    if (integer.size() > 17)
+        return std::nullopt;
+    std::uint64_t whole = 0;
+    for (char c : integer)
+        whole = whole * 10 + static_cast<unsigned>(c - '0');
+    if (fraction.empty())
+        return whole;
+    const char first = fraction[0];
+    bool restNonZero = fraction.substr(1).find_first_not_of('0') != std::string_view::npos;
+    if (first > '5' || (first == '5' && (restNonZero || whole % 2 == 1)))
+        ++whole;
+    return whole;
+}
+
+} // namespace
+
+std::optional<DecimalText> parseNumberText(std::string_view text, std::string_view sep)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    DecimalText out;
+    if (i < n && (text[i] == '-' || text[i] == '+')) {
+        out.negative = text[i] == '-';
+        ++i;
+    }
+    bool seenSeparator = false;
+    bool anyDigit = false;
+    while (i < n) {
+        char c = text[i];
+        if (isDigit(c)) {
+            anyDigit = true;
+            if (seenSeparator)
+                out.fractionDigits.push_back(c);
+            else if (!(c == '0' && out.integerDigits.empty()))
+                out.integerDigits.push_back(c);
+            ++i;
+        } else if (!seenSeparator && !sep.empty() && text.substr(i).starts_with(sep)) {
+            seenSeparator = true;
+            i += sep.size();
+        } else {
+            break;
+        }
+    }
+    while (i < n && isBlank(text[i]))
+        ++i;
+    if (i != n || !anyDigit)
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::int64_t> toWhole(std::string_view text, std::string_view sep, std::int64_t min, std::int64_t max)
+{
+    auto d = parseNumberText(text, sep);
+    if (!d)
+        return std::nullopt;
+    auto mag = roundHalfEven(d->integerDigits, d->fractionDigits);
+    if (!mag || *mag > static_cast<std::uint64_t>(INT64_MAX))
+        return std::nullopt;
+    std::int64_t v = static_cast<std::int64_t>(*mag);
+    if (d->negative)
+        v = -v;
+    if (v < min || v > max)
+        return std::nullopt;
+    return v;
+}
+
+std::optional<std::int16_t> toInteger(std::string_view text, std::string_view sep)
+{
+    auto v = toWhole(text, sep, INT16_MIN, INT16_MAX);
+    if (!v)
+        return std::nullopt;
+    return static_cast<std::int16_t>(*v);
+}
+
+std::optional<std::uint8_t> toByte(std::string_view text, std::string_view sep)
+{
+    auto v = toWhole(text, sep, 0, 255);
+    if (!v)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(*v);
+}
+
+std::optional<Currency> toCurrency(std::string_view text, std::string_view sep, std::int64_t maxMagnitude)
+{
+    auto d = parseNumberText(text, sep);
+    if (!d)
+        return std::nullopt;
+    // Shift four fractional digits into the integer part, then round the rest.
+    std::string_view frac = d->fractionDigits;
+    std::string scaled = d->integerDigits;
+    for (std::size_t k = 0; k < 4; ++k)
+        scaled.push_back(k < frac.size() ? frac[k] : '0');
+    std::string_view rest = frac.size() > 4 ? frac.substr(4) : std::string_view{};
+    std::string_view scaledView = scaled;
+    while (scaledView.size() > 1 && scaledView.front() == '0')
+        scaledView.remove_prefix(1);
+    auto ticks = roundHalfEven(scaledView, rest);
+    if (!ticks || *ticks > static_cast<std::uint64_t>(maxMagnitude) * Currency::kScale)
+        return std::nullopt;
+    std::int64_t t = static_cast<std::int64_t>(*ticks);
+    return Currency::fromTicks(d->negative ? -t : t);
+}
+
+std::optional<double> toReal(std::string_view text, std::string_view sep, double maxMagnitude)
+{
+    auto d = parseNumberText(text, sep);
+    if (!d)
+        return std::nullopt;
+    std::string plain;
+    plain.reserve(d->integerDigits.size() + d->fractionDigits.size() + 2);
+    plain = d->integerDigits.empty() ? "0" : d->integerDigits;
+    if (!d->fractionDigits.empty()) {
+        plain.push_back('.');
+        plain += d->fractionDigits;
+    }
+    double v = 0;
+    auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), v);
+    if (ec != std::errc() || ptr != plain.data() + plain.size() || !(v <= maxMagnitude))
+        return std::nullopt;
+    return d->negative ? -v : v;
+}
+
+std::string formatReal(double value, std::string_view sep)
+{
+    if (!std::isfinite(value))
+        return value != value ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
+    if (value == 0)
+        return "0";
+    char buf[40];
+    // d.dddddddddddddde±XX: the 15 significant digits and the exponent.
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    std::string_view s = buf;
+    bool negative = s.front() == '-';
+    if (negative)
+        s.remove_prefix(1);
+    std::string digits;
+    digits.push_back(s[0]);
+    std::size_t e = s.find('e');
+    digits.append(s.substr(2, e - 2));
+    int exponent = std::atoi(buf + (negative ? 1 : 0) + e + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out;
+    if (negative)
+        out.push_back('-');
+    if (exponent < 0) {
+        out += "0";
+        out.append(sep);
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+        return out;
+    }
+    const std::size_t intLen = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= intLen) {
+        out += digits;
+        out.append(intLen - digits.size(), '0');
+    } else {
+        out.append(digits, 0, intLen);
+        out.append(sep);
+        out.append(digits, intLen);
+    }
+    return out;
+}
+
+} // namespace haberes

@@ -1,0 +1,47 @@
+#pragma once
+// Number texts typed by the user, and numbers written back as text.
+//
+// A number text is: optional blanks, an optional sign, digits with at most
+// one decimal separator (at least one digit in all), optional blanks. The
+// separator is the user's locale's; anything else (letters, exponents,
+// grouping, the other separator) does not convert.
+#include "engine/currency.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace haberes {
+
+// The locale conventions the engine needs, supplied by the caller.
+struct NumberFormat {
+    std::string decimalSeparator = ".";
+};
+
+// A number text split into its parts; digits only, leading zeros of the
+// integer part dropped.
+struct DecimalText {
+    bool negative = false;
+    std::string integerDigits;
+    std::string fractionDigits;
+};
+
+std::optional<DecimalText> parseNumberText(std::string_view text, std::string_view decimalSeparator);
+
+// The five conversions of a typed text (text itself needs none). Each gives
+// nothing when the text is not a number or lies outside [min, max]; integer
+// and byte round to the nearest whole number, halves to even, before the
+// range test; currency rounds to four decimals the same way, on the decimal
+// value as written; real is the double nearest to it.
+std::optional<std::int64_t> toWhole(std::string_view text, std::string_view sep, std::int64_t min, std::int64_t max);
+std::optional<std::int16_t> toInteger(std::string_view text, std::string_view sep);
+std::optional<std::uint8_t> toByte(std::string_view text, std::string_view sep);
+std::optional<Currency> toCurrency(std::string_view text, std::string_view sep, std::int64_t maxMagnitude);
+std::optional<double> toReal(std::string_view text, std::string_view sep, double maxMagnitude);
+
+// A double as plain decimal text: at most 15 significant digits, no
+// exponent, no grouping, no trailing zeros ("1294,6").
+std::string formatReal(double value, std::string_view decimalSeparator);
+
+} // namespace haberes

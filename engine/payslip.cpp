@@ -1,0 +1,29 @@
+#include "engine/payslip.h"
+
+namespace haberes {
+
+void Payslip::append(std::string_view code, std::string_view concepto, std::optional<std::string> quantity,
+                     Currency amount, Column column)
+{
+    // More than 26 lines cannot occur: the groups append at most 26.
+    if (fila >= kRows)
+        return;
+    PayslipLine& line = lines[static_cast<std::size_t>(fila)];
+    line.row = fila;
+    line.code = code;
+    line.concepto = concepto;
+    line.quantity = std::move(quantity);
+    line.amount = amount;
+    line.column = column;
+    line.text = amountText(amount, code == "001");
+    ++fila;
+}
+
+std::string Payslip::amountText(Currency amount, bool directlyAfterSign) const
+{
+    std::string text = directlyAfterSign ? "$" : "$ ";
+    text += formatAmount(amount, decimalSeparator);
+    return text;
+}
+
+} // namespace haberes

@@ -1,0 +1,58 @@
+#pragma once
+// The payslip of one calculation: header, up to 27 lines in the order they
+// were appended, and the three totals.
+#include "engine/currency.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace haberes {
+
+enum class Column { earnings, deductions };
+
+struct PayslipLine {
+    int row = 0;
+    std::string_view code;    // "001", "1001"
+    std::string_view concepto; // "Asign. de la categoría"
+    // Shown in the quantity cell; an empty text leaves the cell blank, no
+    // text at all (line 1010) leaves it hidden.
+    std::optional<std::string> quantity;
+    Currency amount;
+    Column column = Column::earnings;
+    std::string text; // "$2814,7262" on line 001, "$ 90,3647" elsewhere
+};
+
+struct PayslipHeader {
+    std::string caption;    // "Código del cargo" or "Cantidad de horas"
+    std::string numcargo;   // position code, or the hours as typed
+    std::string punbasicos; // basic points, or the hours priced in points
+    std::string carsel;     // position name, or the kind of hours
+    bool positionPointsShown = false;
+    std::string compbas, tardif, jorcom, proljor; // dialog boxes as typed
+};
+
+struct Payslip {
+    static constexpr int kRows = 27;
+
+    std::string docente;
+    std::string date; // supplied by whoever shows the payslip
+    PayslipHeader header;
+    std::array<PayslipLine, kRows> lines;
+    int fila = 0; // rows used; the next line takes this row
+    Currency totalhab, totaldesc, totalliq;
+    std::string thaberes, tdescuentos, liquido;
+    std::string decimalSeparator = ".";
+
+    // The one way a line enters the payslip: it takes row fila, gets its
+    // amount text, and fila moves on. No test of its own: every condition of
+    // appearance belongs to the group that owns the concepto.
+    void append(std::string_view code, std::string_view concepto, std::optional<std::string> quantity,
+                Currency amount, Column column);
+
+    // "$" then the amount; "$" and a blank except on code "001".
+    std::string amountText(Currency amount, bool directlyAfterSign = false) const;
+};
+
+} // namespace haberes

@@ -1,0 +1,54 @@
+// Category pay of a position: its points priced at the point values.
+#include "engine/groups.h"
+
+namespace haberes {
+
+namespace {
+constexpr double kPointValue = 0.8947;   // basic, complement, differentiated work
+constexpr double kDayPointValue = 1.094; // full day, extended day
+} // namespace
+
+void positionEarnings(const PayInput& in, CalcState& st, Payslip& slip)
+{
+    const PayEntries& e = *in.entries;
+    st.cantidad = "1";
+    st.ptosbasicos = in.punbas;
+
+    PayslipHeader& h = slip.header;
+    h.caption = "Código del cargo";
+    h.numcargo = e.codigocargo;
+    h.punbasicos = e.puntosbasicos;
+    h.carsel = e.cargox;
+
+    st.asigcat = Currency::fromDouble(st.ptosbasicos * kPointValue);
+    st.ptosjorcom = in.jorcom;
+    st.ptosproljor = in.proljor;
+    st.ptostardif = in.tardif;
+    st.impcompbas = Currency::fromDouble(in.compbas * kPointValue);
+    st.impjorcom = Currency::fromDouble(st.ptosjorcom * kDayPointValue);
+    st.impproljor = Currency::fromDouble(st.ptosproljor * kDayPointValue);
+    st.impjornada = st.impjorcom + st.impproljor;
+    st.imptardif = Currency::fromDouble(st.ptostardif.toDouble() * kPointValue);
+
+    h.positionPointsShown = true;
+    h.compbas = e.compbas;
+    h.tardif = e.tardif;
+    h.jorcom = e.jorcom;
+    h.proljor = e.proljor;
+
+    slip.append("001", "Asign. de la categoría", st.cantidad, st.asigcat, Column::earnings);
+    if (in.compbas > 0)
+        slip.append("002", "Comp. de Básico", std::string(), st.impcompbas, Column::earnings);
+    else
+        st.impcompbas = Currency();
+    if (st.ptosjorcom > 0)
+        slip.append("052", "Jornada completa", std::string(), st.impjornada, Column::earnings);
+    if (st.ptosproljor > 0)
+        slip.append("052", "Prol. de Jornada", std::string(), st.impjornada, Column::earnings);
+    if (st.ptostardif > Currency())
+        slip.append("016", "Tarea diferenciada", std::string(), st.imptardif, Column::earnings);
+    else
+        st.imptardif = Currency();
+}
+
+} // namespace haberes

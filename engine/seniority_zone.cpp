@@ -1,0 +1,40 @@
+// Seniority and zone: percentages of the category pay.
+#include "engine/groups.h"
+
+namespace haberes {
+
+namespace {
+
+// base × percentage is exact; the division by 100 is a double, rounded.
+Currency percentOf(Currency base, int percent)
+{
+    return Currency::fromDouble(base.times(percent).toDouble() / 100);
+}
+
+} // namespace
+
+void seniorityAndZone(const PayInput& in, CalcState& st, Payslip& slip)
+{
+    const PayEntries& e = *in.entries;
+    const Currency basezonal = st.impjornada + (st.asigcat + st.impcompbas + st.imptardif);
+
+    st.impantig = percentOf(basezonal, e.porantig);
+    if (e.porantig != 0)
+        slip.append("010", "Antigüedad", e.porcantig, st.impantig, Column::earnings);
+
+    switch (e.zona) {
+    case 1: st.porzona = 20; break;
+    case 2: st.porzona = 40; break;
+    case 3: st.porzona = 80; break;
+    case 4: st.porzona = 120; break;
+    default: st.porzona = 0; break;
+    }
+    if (st.porzona != 0) {
+        st.impzona = percentOf(basezonal, st.porzona);
+        slip.append("078", "As. por zona", std::to_string(st.porzona) + " %", st.impzona, Column::earnings);
+    } else {
+        st.impzona = Currency();
+    }
+}
+
+} // namespace haberes
