@@ -9,31 +9,36 @@ namespace {
 void quote(std::string& out, std::string_view text)
 {
     out.push_back('"');
-    for (char c : text) {
+    std::size_t run = 0; // start of the pending run of plain characters
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(text.substr(run, i - run));
+        run = i + 1;
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
         case '\n': out += "\\n"; break;
         case '\r': out += "\\r"; break;
         case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                static const char hex[] = "0123456789abcdef";
-                out += "\\u00";
-                out.push_back(hex[(c >> 4) & 0xf]);
-                out.push_back(hex[c & 0xf]);
-            } else {
-                out.push_back(c);
-            }
+        default: {
+            static const char hex[] = "0123456789abcdef";
+            const char esc[] = {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 0xf]};
+            out.append(esc, sizeof esc);
+        }
         }
     }
+    out.append(text.substr(run));
     out.push_back('"');
 }
 
+// Member names are this program's own plain identifiers: no escaping.
 void member(std::string& out, std::string_view name, std::string_view value)
 {
-    quote(out, name);
-    out += ": ";
+    out.push_back('"');
+    out.append(name);
+    out.append("\": ");
     quote(out, value);
 }
 

@@ -2,6 +2,7 @@
 
 #include "entry/positions.h"
 
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -63,6 +64,17 @@ const std::array kKeys{
     flagKey("cajacomp", &PayEntries::cajacomp),
     flagKey("Seguro3011", &PayEntries::Seguro3011),
 };
+
+const Key* findKey(const QString& name)
+{
+    static const QHash<QString, const Key*> byName = [] {
+        QHash<QString, const Key*> h;
+        for (const Key& k : kKeys)
+            h.insert(QString::fromLatin1(k.name), &k);
+        return h;
+    }();
+    return byName.value(name, nullptr);
+}
 
 // A JSON number that is a whole number within [min, max].
 std::optional<int> wholeIn(const QJsonValue& v, int min, int max)
@@ -129,42 +141,41 @@ RecordParse parseRecord(const QByteArray& line)
     for (auto it = obj.constBegin(); it != obj.constEnd(); ++it) {
         const QString& name = it.key();
         const QJsonValue v = it.value();
-        const Key* key = nullptr;
-        for (const Key& k : kKeys)
-            if (name == QLatin1String(k.name))
-                key = &k;
+        const Key* key = findKey(name);
         if (!key)
             return malformed(name, "Clave desconocida: \"" + name.toStdString() + "\"");
-        const std::string quoted = "\"" + name.toStdString() + "\"";
+        auto wrongType = [&name](const char* what) {
+            return malformed(name, "\"" + name.toStdString() + "\" debe ser " + what);
+        };
         switch (key->kind) {
         case Kind::text:
             if (!v.isString())
-                return malformed(name, quoted + " debe ser un texto");
+                return wrongType("un texto");
             if (name != QLatin1String("codigocargo"))
                 e.*key->text = v.toString().toStdString();
             break;
         case Kind::option:
             if (!v.isBool())
-                return malformed(name, quoted + " debe ser true o false");
+                return wrongType("true o false");
             e.*key->option = v.toBool();
             break;
         case Kind::flag:
             if (auto n = wholeIn(v, 0, 1))
                 e.*key->flag = *n;
             else
-                return malformed(name, quoted + " debe ser 0 o 1");
+                return wrongType("0 o 1");
             break;
         case Kind::seniority:
             if (auto n = wholeIn(v, 0, 12))
                 selectSeniority(e, *n);
             else
-                return malformed(name, quoted + " debe ser un número entero entre 0 y 12");
+                return wrongType("un número entero entre 0 y 12");
             break;
         case Kind::zone:
             if (auto n = wholeIn(v, -1, 4))
                 e.zona = *n;
             else
-                return malformed(name, quoted + " debe ser un número entero entre -1 y 4");
+                return wrongType("un número entero entre -1 y 4");
             break;
         }
     }

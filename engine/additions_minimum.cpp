@@ -81,15 +81,15 @@ void additionsAndMinimum(const PayInput& in, CalcState& st, Payslip& slip)
 
     slip.append("006", "Adic. Art 2 y 3 Dcrto 5863/05", q006, st.impadicart, Column::earnings);
     st.impproduct = Currency::fromDouble(st.impadicart.toDouble() * kProductShare);
-    slip.append("014", "Product Dcrto 5863/05", formatReal(0.7, in.decimalSeparator), st.impproduct,
-                Column::earnings);
+    // The quantity shows 0.7 (not the 0.07 share) in the user's notation.
+    slip.append("014", "Product Dcrto 5863/05", "0" + in.decimalSeparator + "7", st.impproduct, Column::earnings);
     if (st.impincentivo > Currency())
         slip.append("084", "Incentivo de Nación", q084, st.impincentivo, Column::earnings);
     slip.append("113", "Negro de Nación", q113, st.impnegro, Column::earnings);
 
     const Currency plusBase = st.impjornada + st.asigcat + st.impcompbas + st.imptardif + st.impantig + st.impzona;
     st.impplus = Currency::fromDouble(plusBase.toDouble() * kPlusShare);
-    slip.append("188", "Plus Productividad", std::string("7.0"), st.impplus, Column::earnings);
+    slip.append("188", "Plus Productividad", "7.0", st.impplus, Column::earnings);
 
     // Whole days only: a fraction of a day withholds nothing.
     const double days = in.dinasist;
@@ -118,7 +118,7 @@ void additionsAndMinimum(const PayInput& in, CalcState& st, Payslip& slip)
         const double d = st.sumaminimo.toDouble() - st.aportesestimados;
         if (d < kMinimum.toDouble()) {
             st.impminimo = Currency::fromDouble(kMinimum.toDouble() - d);
-            slip.append("172", "Adic para mínimo", std::string(), st.impminimo, Column::earnings);
+            slip.append("172", "Adic para mínimo", "", st.impminimo, Column::earnings);
         }
     }
 }

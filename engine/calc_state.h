@@ -4,13 +4,13 @@
 #include "engine/currency.h"
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace haberes {
 
 struct CalcState {
     // Category block (position or hours).
-    std::string cantidad;
+    std::string_view cantidad; // the hours as typed, or "1"
     std::int16_t ptosbasicos = 0;
     std::int16_t ptosjorcom = 0;
     std::int16_t ptosproljor = 0;

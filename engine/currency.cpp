@@ -1,5 +1,7 @@
 #include "engine/currency.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -13,35 +15,36 @@ Currency Currency::fromDouble(double value)
 
 std::string formatAmount(Currency amount, std::string_view decimalSeparator)
 {
-    const std::int64_t t = amount.ticks();
-    // Work on the magnitude as unsigned so that the most negative value
-    // cannot overflow.
-    std::uint64_t mag = t < 0 ? 0 - static_cast<std::uint64_t>(t) : static_cast<std::uint64_t>(t);
-    std::uint64_t whole = mag / Currency::kScale;
-    unsigned frac = static_cast<unsigned>(mag % Currency::kScale);
+    return formatAmount({}, amount, decimalSeparator);
+}
 
-    std::string out;
-    out.reserve(24);
+std::string formatAmount(std::string_view prefix, Currency amount, std::string_view decimalSeparator)
+{
+    // Composed in one buffer and copied into the string once: amounts are
+    // formatted for every line of every payslip.
+    char buf[128];
+    if (prefix.size() + decimalSeparator.size() > sizeof buf - 32)
+        return std::string(prefix) + formatAmount(amount, decimalSeparator); // no real prefix is this long
+    char* p = std::copy(prefix.begin(), prefix.end(), buf);
+
+    const std::int64_t t = amount.ticks();
+    // The magnitude as unsigned, so that the most negative value cannot
+    // overflow.
+    const std::uint64_t mag = t < 0 ? 0 - static_cast<std::uint64_t>(t) : static_cast<std::uint64_t>(t);
     if (t < 0)
-        out.push_back('-');
-    char digits[24];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole != 0);
-    while (n > 0)
-        out.push_back(digits[--n]);
+        *p++ = '-';
+    p = std::to_chars(p, buf + sizeof buf, mag / Currency::kScale).ptr;
+    unsigned frac = static_cast<unsigned>(mag % Currency::kScale);
     if (frac != 0) {
-        out.append(decimalSeparator);
-        char f[4] = {static_cast<char>('0' + frac / 1000), static_cast<char>('0' + frac / 100 % 10),
-                     static_cast<char>('0' + frac / 10 % 10), static_cast<char>('0' + frac % 10)};
+        p = std::copy(decimalSeparator.begin(), decimalSeparator.end(), p);
+        const char digits[4] = {static_cast<char>('0' + frac / 1000), static_cast<char>('0' + frac / 100 % 10),
+                                static_cast<char>('0' + frac / 10 % 10), static_cast<char>('0' + frac % 10)};
         int len = 4;
-        while (f[len - 1] == '0')
+        while (digits[len - 1] == '0')
             --len;
-        out.append(f, static_cast<std::size_t>(len));
+        p = std::copy(digits, digits + len, p);
     }
-    return out;
+    return std::string(buf, static_cast<std::size_t>(p - buf));
 }
 
 } // namespace haberes

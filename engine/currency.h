@@ -43,5 +43,7 @@ private:
 // grouping, then the separator and up to four fractional digits without
 // trailing zeros when there is a fraction ("2814,7262", "894,7", "0").
 std::string formatAmount(Currency amount, std::string_view decimalSeparator);
+// The same text after a prefix, built in one piece ("$ " + amount).
+std::string formatAmount(std::string_view prefix, Currency amount, std::string_view decimalSeparator);
 
 } // namespace haberes

@@ -43,7 +43,7 @@ void deductions(const PayInput& in, CalcState& st, Payslip& slip)
         }
         const Currency base = d.plusIncentive ? st.baseremun + st.impincentivo : st.baseremun;
         amount = Currency::fromDouble(base.toDouble() * d.rate);
-        slip.append(d.code, d.concepto, std::string(d.quantity), amount, Column::deductions);
+        slip.append(d.code, d.concepto, d.quantity, amount, Column::deductions);
     }
 }
 

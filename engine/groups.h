@@ -26,6 +26,8 @@ void additionsAndMinimum(const PayInput& in, CalcState& st, Payslip& slip);
 // count, which comes after the children count in the record.
 std::optional<Refusal> transportAndFamily(const PayInput& in, CalcState& st, Payslip& slip,
                                                     bool pendingDiscFailure);
+// Allowance per child for the given bracket earnings.
+int childAllowanceRate(Currency bracketEarnings);
 // Line 440 and the seven percentage deductions.
 void deductions(const PayInput& in, CalcState& st, Payslip& slip);
 

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace haberes {
 
@@ -42,28 +41,26 @@ std::optional<DecimalText> parseNumberText(std::string_view text, std::string_vi
         out.negative = text[i] == '-';
         ++i;
     }
-    bool seenSeparator = false;
-    bool anyDigit = false;
-    while (i < n) {
-        char c = text[i];
-        if (isDigit(c)) {
-            anyDigit = true;
-            if (seenSeparator)
-                out.fractionDigits.push_back(c);
-            else if (!(c == '0' && out.integerDigits.empty()))
-                out.integerDigits.push_back(c);
+    const std::size_t intStart = i;
+    while (i < n && isDigit(text[i]))
+        ++i;
+    std::string_view integer = text.substr(intStart, i - intStart);
+    std::string_view fraction;
+    if (i < n && !sep.empty() && text.substr(i).starts_with(sep)) {
+        i += sep.size();
+        const std::size_t fracStart = i;
+        while (i < n && isDigit(text[i]))
             ++i;
-        } else if (!seenSeparator && !sep.empty() && text.substr(i).starts_with(sep)) {
-            seenSeparator = true;
-            i += sep.size();
-        } else {
-            break;
-        }
+        fraction = text.substr(fracStart, i - fracStart);
     }
     while (i < n && isBlank(text[i]))
         ++i;
-    if (i != n || !anyDigit)
+    if (i != n || (integer.empty() && fraction.empty()))
         return std::nullopt;
+    while (!integer.empty() && integer.front() == '0')
+        integer.remove_prefix(1);
+    out.integerDigits = integer;
+    out.fractionDigits = fraction;
     return out;
 }
 
@@ -106,7 +103,7 @@ std::optional<Currency> toCurrency(std::string_view text, std::string_view sep, 
         return std::nullopt;
     // Shift four fractional digits into the integer part, then round the rest.
     std::string_view frac = d->fractionDigits;
-    std::string scaled = d->integerDigits;
+    std::string scaled(d->integerDigits);
     for (std::size_t k = 0; k < 4; ++k)
         scaled.push_back(k < frac.size() ? frac[k] : '0');
     std::string_view rest = frac.size() > 4 ? frac.substr(4) : std::string_view{};
@@ -125,12 +122,13 @@ std::optional<double> toReal(std::string_view text, std::string_view sep, double
     auto d = parseNumberText(text, sep);
     if (!d)
         return std::nullopt;
+    // from_chars wants a '.' whatever the locale: rebuild "int.frac".
     std::string plain;
     plain.reserve(d->integerDigits.size() + d->fractionDigits.size() + 2);
-    plain = d->integerDigits.empty() ? "0" : d->integerDigits;
+    plain.append(d->integerDigits.empty() ? std::string_view("0") : d->integerDigits);
     if (!d->fractionDigits.empty()) {
         plain.push_back('.');
-        plain += d->fractionDigits;
+        plain.append(d->fractionDigits);
     }
     double v = 0;
     auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), v);
@@ -145,18 +143,22 @@ std::string formatReal(double value, std::string_view sep)
         return value != value ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
     if (value == 0)
         return "0";
-    char buf[40];
     // d.dddddddddddddde±XX: the 15 significant digits and the exponent.
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    std::string_view s = buf;
-    bool negative = s.front() == '-';
+    char buf[40];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    const bool negative = s.front() == '-';
     if (negative)
         s.remove_prefix(1);
+    const std::size_t e = s.find('e');
     std::string digits;
     digits.push_back(s[0]);
-    std::size_t e = s.find('e');
     digits.append(s.substr(2, e - 2));
-    int exponent = std::atoi(buf + (negative ? 1 : 0) + e + 1);
+    int exponent = 0;
+    std::string_view expText = s.substr(e + 1);
+    if (!expText.empty() && expText.front() == '+')
+        expText.remove_prefix(1);
+    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

@@ -19,12 +19,12 @@ struct NumberFormat {
     std::string decimalSeparator = ".";
 };
 
-// A number text split into its parts; digits only, leading zeros of the
-// integer part dropped.
+// A number text split into its parts, as views into the text: digits
+// only, leading zeros of the integer part dropped.
 struct DecimalText {
     bool negative = false;
-    std::string integerDigits;
-    std::string fractionDigits;
+    std::string_view integerDigits;
+    std::string_view fractionDigits;
 };
 
 std::optional<DecimalText> parseNumberText(std::string_view text, std::string_view decimalSeparator);

@@ -2,7 +2,7 @@
 
 namespace haberes {
 
-void Payslip::append(std::string_view code, std::string_view concepto, std::optional<std::string> quantity,
+void Payslip::append(std::string_view code, std::string_view concepto, std::optional<std::string_view> quantity,
                      Currency amount, Column column)
 {
     // More than 26 lines cannot occur: the groups append at most 26.
@@ -12,7 +12,10 @@ void Payslip::append(std::string_view code, std::string_view concepto, std::opti
     line.row = fila;
     line.code = code;
     line.concepto = concepto;
-    line.quantity = std::move(quantity);
+    if (quantity)
+        line.quantity.emplace(*quantity);
+    else
+        line.quantity.reset();
     line.amount = amount;
     line.column = column;
     line.text = amountText(amount, code == "001");
@@ -21,9 +24,7 @@ void Payslip::append(std::string_view code, std::string_view concepto, std::opti
 
 std::string Payslip::amountText(Currency amount, bool directlyAfterSign) const
 {
-    std::string text = directlyAfterSign ? "$" : "$ ";
-    text += formatAmount(amount, decimalSeparator);
-    return text;
+    return formatAmount(directlyAfterSign ? "$" : "$ ", amount, decimalSeparator);
 }
 
 } // namespace haberes

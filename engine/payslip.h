@@ -25,7 +25,7 @@ struct PayslipLine {
 };
 
 struct PayslipHeader {
-    std::string caption;    // "Código del cargo" or "Cantidad de horas"
+    std::string_view caption; // "Código del cargo" or "Cantidad de horas"
     std::string numcargo;   // position code, or the hours as typed
     std::string punbasicos; // basic points, or the hours priced in points
     std::string carsel;     // position name, or the kind of hours
@@ -48,7 +48,7 @@ struct Payslip {
     // The one way a line enters the payslip: it takes row fila, gets its
     // amount text, and fila moves on. No test of its own: every condition of
     // appearance belongs to the group that owns the concepto.
-    void append(std::string_view code, std::string_view concepto, std::optional<std::string> quantity,
+    void append(std::string_view code, std::string_view concepto, std::optional<std::string_view> quantity,
                 Currency amount, Column column);
 
     // "$" then the amount; "$" and a blank except on code "001".

@@ -38,15 +38,15 @@ void positionEarnings(const PayInput& in, CalcState& st, Payslip& slip)
 
     slip.append("001", "Asign. de la categoría", st.cantidad, st.asigcat, Column::earnings);
     if (in.compbas > 0)
-        slip.append("002", "Comp. de Básico", std::string(), st.impcompbas, Column::earnings);
+        slip.append("002", "Comp. de Básico", "", st.impcompbas, Column::earnings);
     else
         st.impcompbas = Currency();
     if (st.ptosjorcom > 0)
-        slip.append("052", "Jornada completa", std::string(), st.impjornada, Column::earnings);
+        slip.append("052", "Jornada completa", "", st.impjornada, Column::earnings);
     if (st.ptosproljor > 0)
-        slip.append("052", "Prol. de Jornada", std::string(), st.impjornada, Column::earnings);
+        slip.append("052", "Prol. de Jornada", "", st.impjornada, Column::earnings);
     if (st.ptostardif > Currency())
-        slip.append("016", "Tarea diferenciada", std::string(), st.imptardif, Column::earnings);
+        slip.append("016", "Tarea diferenciada", "", st.imptardif, Column::earnings);
     else
         st.imptardif = Currency();
 }

@@ -15,7 +15,9 @@ constexpr int kDisabledChildRate = 720;
 constexpr int kMaxChildAllowance = 32767;
 constexpr int kMaxChildren = 255;
 
-int childRate(Currency bracketEarnings)
+} // namespace
+
+int childAllowanceRate(Currency bracketEarnings)
 {
     if (bracketEarnings <= Currency::pesos(2400))
         return 180;
@@ -23,8 +25,6 @@ int childRate(Currency bracketEarnings)
         return 136;
     return 91;
 }
-
-} // namespace
 
 std::optional<Refusal> transportAndFamily(const PayInput& in, CalcState& st, Payslip& slip, bool pendingDiscFailure)
 {
@@ -35,7 +35,7 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, CalcState& st, Pay
         const double test = st.kmsemanales * kKmTestRate * kWeeksPerMonth;
         st.imptransporte =
             test >= kKmTestCap ? kKmCap : Currency::fromDouble(st.kmsemanales * kKmRate * kWeeksPerMonth);
-        slip.append("029", "transporte por KM", std::string(), st.imptransporte, Column::earnings);
+        slip.append("029", "transporte por KM", "", st.imptransporte, Column::earnings);
     }
 
     if (e.hijos == 1) {
@@ -44,7 +44,7 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, CalcState& st, Pay
         const Currency bracket = st.asigcat + st.impcompbas + st.impadicart + st.impproduct + st.impjornada +
                                  st.imptardif + st.impantig + st.impplus + st.impminimo + st.impzona +
                                  st.impincentivo + st.impnegro;
-        const int rate = childRate(bracket);
+        const int rate = childAllowanceRate(bracket);
         if (st.canthijos * rate > kMaxChildAllowance)
             return Refusal{Field::cantidadhijos, childCountMessage(Field::cantidadhijos, kMaxChildAllowance / rate)};
         st.imphijos = Currency::pesos(st.canthijos * rate);

@@ -1,0 +1,43 @@
+#include "engine/currency.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using haberes::Currency;
+using haberes::formatAmount;
+
+TEST(Currency, RoundsProductsToTheNearestTenThousandthHalvesToEven)
+{
+    // Products whose scaled value is exactly k + 0.5 in binary.
+    EXPECT_EQ(Currency::fromDouble(1.03125).ticks(), 10312); // 10312.5 -> even below
+    EXPECT_EQ(Currency::fromDouble(1.09375).ticks(), 10938); // 10937.5 -> even above
+    EXPECT_EQ(Currency::fromDouble(-1.03125).ticks(), -10312);
+    // Representation error of the point value is removed, not truncated.
+    EXPECT_EQ(Currency::fromDouble(3146 * 0.8947).ticks(), 28147262);
+    EXPECT_EQ(Currency::fromDouble(155 * 1.094).ticks(), 1695700);
+}
+
+TEST(Currency, AmountTextHasNoGroupingAndNoTrailingZeros)
+{
+    struct Case {
+        std::int64_t ticks;
+        const char* comma;
+        const char* point;
+    };
+    const Case cases[] = {
+        {125000, "12,5", "12.5"},      {8940000, "894", "894"},   {0, "0", "0"},
+        {1, "0,0001", "0.0001"},        {-125000, "-12,5", "-12.5"}, {12345670000, "1234567", "1234567"},
+        {28147262, "2814,7262", "2814.7262"}, {-1, "-0,0001", "-0.0001"}, {10, "0,001", "0.001"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(formatAmount(Currency::fromTicks(c.ticks), ","), c.comma) << c.ticks;
+        EXPECT_EQ(formatAmount(Currency::fromTicks(c.ticks), "."), c.point) << c.ticks;
+    }
+}
+
+TEST(Currency, ExtremesFormatWithoutOverflow)
+{
+    EXPECT_EQ(formatAmount(Currency::fromTicks(LLONG_MIN), "."), "-922337203685477.5808");
+    EXPECT_EQ(formatAmount(Currency::fromTicks(LLONG_MAX), "."), "922337203685477.5807");
+}

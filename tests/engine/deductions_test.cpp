@@ -1,0 +1,93 @@
+// Deductions on the remunerative base.
+#include "engine_fixtures.h"
+
+using namespace haberes;
+using namespace haberes::test;
+
+namespace {
+
+// The remunerative base rebuilt from the printed lines: the category block,
+// seniority, zone, 006, 014 and 188, less the absence share.
+Currency baseFromLines(const Payslip& p)
+{
+    Currency base;
+    bool jornada = false;
+    for (int i = 0; i < p.fila; ++i) {
+        const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
+        const std::string_view c = l.code;
+        if (c == "052") {
+            if (jornada)
+                continue;
+            jornada = true;
+        }
+        if (c == "001" || c == "002" || c == "052" || c == "016" || c == "010" || c == "078" || c == "006" ||
+            c == "014" || c == "188")
+            base += l.amount;
+        if (c == "440")
+            base = base - l.amount;
+    }
+    return base;
+}
+
+} // namespace
+
+TEST(Deductions, NoneTickedMeansNoDeductionSide)
+{
+    Payslip p = payslipOf(position("604"));
+    for (int i = 0; i < p.fila; ++i)
+        EXPECT_EQ(p.lines[static_cast<std::size_t>(i)].column, Column::earnings);
+    EXPECT_EQ(p.totaldesc, Currency());
+    EXPECT_EQ(p.tdescuentos, "$ 0");
+}
+
+TEST(Deductions, PercentagesOfTheBaseInTheirOrder)
+{
+    // A position with the minimum top-up, incentive, kilometres and children:
+    // none of those may enter the base.
+    PayEntries e = position("822");
+    selectSeniority(e, 3);
+    e.zona = 2;
+    e.dinasist = "2";
+    e.transporte = e.hijos = 1;
+    e.cantkm = "100";
+    e.cantidadhijos = "1";
+    e.Iosper = e.Osplad = e.APORTEJUB = e.Ley4035 = e.ZUTEL = e.cajacomp = e.Seguro3011 = 1;
+    Payslip p = payslipOf(e, kPoint);
+    const Currency base = baseFromLines(p);
+    const Currency incentive = amountOf(p, "084");
+    ASSERT_GT(incentive, Currency());
+
+    struct Expect {
+        const char* code;
+        const char* quantity;
+        double rate;
+        bool withIncentive;
+    };
+    const Expect order[] = {{"505", "3 %", 0.03, false},  {"508", "3 %", 0.03, false},   {"502", "16 %", 0.16, false},
+                            {"504", "0,6 %", 0.006, false}, {"332", "2 %", 0.02, true},   {"512", "4,5 %", 0.045, false},
+                            {"510", "2 %", 0.02, false}};
+    int row = line(p, "440")->row + 1;
+    for (const Expect& x : order) {
+        const PayslipLine& l = p.lines[static_cast<std::size_t>(row++)];
+        EXPECT_EQ(l.code, x.code);
+        EXPECT_EQ(l.quantity, x.quantity); // commas even under a decimal-point locale
+        const Currency b = x.withIncentive ? base + incentive : base;
+        EXPECT_EQ(l.amount, Currency::fromDouble(b.toDouble() * x.rate)) << x.code;
+    }
+    EXPECT_EQ(row, p.fila);
+}
+
+TEST(Deductions, AbsenceLowersThePensionContribution)
+{
+    PayEntries e = position("604");
+    e.APORTEJUB = 1;
+    Payslip full = payslipOf(e);
+    e.dinasist = "2";
+    Payslip absent = payslipOf(e);
+    const Currency withheld = amountOf(absent, "440");
+    const Currency lowered = amountOf(full, "502") - amountOf(absent, "502");
+    const Currency expected = Currency::fromDouble(withheld.toDouble() * 0.16);
+    // Two roundings apart: at most one ten-thousandth either way.
+    EXPECT_LE(std::abs(lowered.ticks() - expected.ticks()), 1);
+    EXPECT_GT(withheld, Currency());
+}

@@ -1,0 +1,104 @@
+#include "engine/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace haberes;
+
+namespace {
+constexpr const char* kComma = ",";
+constexpr const char* kPoint = ".";
+} // namespace
+
+TEST(NumberText, AcceptsBlanksSignsAndOneSeparator)
+{
+    const char* accepted[] = {"0", "12", " 12 ", "\t3\t", "+12", "-12", "12,5", ",5", "5,", "  -0,25 ", "007"};
+    for (const char* t : accepted)
+        EXPECT_TRUE(parseNumberText(t, kComma)) << t;
+
+    const char* refused[] = {"", " ", "-", "+", ",", "abc", "12a", "1e3", "1.000,5", "2.5", "1,2,3",
+                             "--1", "+-1", "1 2", "0x10", "١٢", "12%", "∞"};
+    for (const char* t : refused)
+        EXPECT_FALSE(parseNumberText(t, kComma)) << t;
+}
+
+TEST(NumberText, TheOtherSeparatorIsNeverReadAsDigits)
+{
+    // "2.5" under a decimal-comma locale is refused, not read as 25.
+    EXPECT_FALSE(toReal("2.5", kComma, 1e9));
+    EXPECT_FALSE(toInteger("2.5", kComma));
+    EXPECT_FALSE(toReal("2,5", kPoint, 1e9));
+    EXPECT_EQ(*toReal("2,5", kComma, 1e9), 2.5);
+    EXPECT_EQ(*toReal("2.5", kPoint, 1e9), 2.5);
+}
+
+TEST(NumberText, MultiCharacterSeparator)
+{
+    EXPECT_EQ(*toReal("12٫5", "٫", 1e9), 12.5);
+    EXPECT_FALSE(toReal("12,5", "٫", 1e9));
+}
+
+TEST(Conversions, IntegerRoundsHalvesToEvenThenChecksTheRange)
+{
+    struct Case {
+        const char* text;
+        std::optional<std::int16_t> value;
+    };
+    const Case cases[] = {
+        {"2,5", 2},           {"3,5", 4},          {"-2,5", -2},         {"2,50001", 3},
+        {"32767", 32767},     {"32767,5", {}},     {"32768", {}},        {"-32768", -32768},
+        {"-32768,5", -32768}, {"-32769", {}},      {"-32768,6", {}},     {"0,5", 0},
+        {"1,5", 2},           {"99999999999999999999", {}}, {"0000000000000000000000012", 12},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(toInteger(c.text, kComma), c.value) << c.text;
+}
+
+TEST(Conversions, ByteIsZeroTo255)
+{
+    EXPECT_EQ(toByte("255", kComma), 255);
+    EXPECT_EQ(toByte("255,5", kComma), std::nullopt); // rounds to 256
+    EXPECT_EQ(toByte("256", kComma), std::nullopt);
+    EXPECT_EQ(toByte("-1", kComma), std::nullopt);
+    EXPECT_EQ(toByte("-0,4", kComma), 0);
+    EXPECT_EQ(toByte("0,5", kComma), 0);
+    EXPECT_EQ(toByte(" 3 ", kComma), 3);
+}
+
+TEST(Conversions, CurrencyRoundsTheDecimalAsWritten)
+{
+    EXPECT_EQ(toCurrency("150", kComma, 1000000000)->ticks(), 1500000);
+    EXPECT_EQ(toCurrency("0,00005", kComma, 1000000000)->ticks(), 0);
+    EXPECT_EQ(toCurrency("0,00015", kComma, 1000000000)->ticks(), 2);
+    EXPECT_EQ(toCurrency("0,000150001", kComma, 1000000000)->ticks(), 2);
+    EXPECT_EQ(toCurrency("0,00025", kComma, 1000000000)->ticks(), 2);
+    EXPECT_EQ(toCurrency("-1,23456", kComma, 1000000000)->ticks(), -12346);
+    EXPECT_EQ(toCurrency("1000000000", kComma, 1000000000)->ticks(), 10000000000000);
+    EXPECT_FALSE(toCurrency("1000000000,0001", kComma, 1000000000));
+    EXPECT_FALSE(toCurrency("99999999999999999999", kComma, 1000000000));
+}
+
+TEST(Conversions, RealIsTheNearestDoubleWithinTheLimit)
+{
+    EXPECT_EQ(*toReal("0,1", kComma, 1e9), 0.1);
+    EXPECT_EQ(*toReal("-3", kComma, 1e9), -3.0);
+    EXPECT_EQ(*toReal("1000000000", kComma, 1e9), 1e9);
+    EXPECT_FALSE(toReal("1000000001", kComma, 1e9));
+    EXPECT_FALSE(toReal(std::string(400, '9'), kComma, 1e9));
+    EXPECT_TRUE(std::signbit(*toReal("-0", kComma, 1e9)));
+}
+
+TEST(RealText, FifteenSignificantDigitsInPlainNotation)
+{
+    EXPECT_EQ(formatReal(20 * 64.73, kComma), "1294,6");
+    EXPECT_EQ(formatReal(10 * 86.9, kComma), "869");
+    EXPECT_EQ(formatReal(0.7, kComma), "0,7");
+    EXPECT_EQ(formatReal(0.7, kPoint), "0.7");
+    EXPECT_EQ(formatReal(0.000001 * 64.73, kComma), "0,00006473");
+    EXPECT_EQ(formatReal(1e14, kComma), "100000000000000");
+    EXPECT_EQ(formatReal(1234567890123456789.0, kComma), "1234567890123460000");
+    EXPECT_EQ(formatReal(-323.65, kComma), "-323,65");
+    EXPECT_EQ(formatReal(-0.0, kComma), "0");
+    EXPECT_EQ(formatReal(1.0 / 3, kPoint), "0.333333333333333");
+}
