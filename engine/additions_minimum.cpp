@@ -91,9 +91,13 @@ void additionsAndMinimum(const PayInput& in, CalcState& st, Payslip& slip)
     st.impplus = Currency::fromDouble(plusBase.toDouble() * kPlusShare);
     slip.append("188", "Plus Productividad", "7.0", st.impplus, Column::earnings);
 
-    // Whole days only: a fraction of a day withholds nothing.
+    // Whole days only: a fraction of a day withholds nothing. Nothing is
+    // withheld from a plus that is not positive (negative hours): line 440
+    // would not be printed, yet its amount would enter the totals.
     const double days = in.dinasist;
-    if (days == 1)
+    if (st.impplus <= Currency())
+        st.impreajuste = Currency();
+    else if (days == 1)
         st.impreajuste = Currency::fromDouble(st.impplus.toDouble() * 0.25);
     else if (days == 2)
         st.impreajuste = Currency::fromDouble(st.impplus.toDouble() * 0.5);

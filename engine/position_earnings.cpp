@@ -45,6 +45,10 @@ void positionEarnings(const PayInput& in, CalcState& st, Payslip& slip)
         slip.append("052", "Jornada completa", "", st.impjornada, Column::earnings);
     if (st.ptosproljor > 0)
         slip.append("052", "Prol. de Jornada", "", st.impjornada, Column::earnings);
+    // Without a 052 line its amount is not paid: negative points typed into
+    // the dialog must not lower the totals behind the teacher's back.
+    if (st.ptosjorcom <= 0 && st.ptosproljor <= 0)
+        st.impjornada = Currency();
     if (st.ptostardif > Currency())
         slip.append("016", "Tarea diferenciada", "", st.imptardif, Column::earnings);
     else

@@ -1,4 +1,7 @@
 // haberes-cli end to end: the built binary on JSON Lines.
+#include "cli/payslip_json.h"
+#include "cli/record_json.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -50,6 +53,23 @@ QByteArray golden(const QString& name)
 
 } // namespace
 
+// Records where this program deliberately differs from the worked payslips:
+// there the totals counted an amount whose line is not printed.
+bool deliberatelyDifferent(const QString& locale, qsizetype record)
+{
+    return locale == QLatin1String("en_US") && record == 108; // negative hours with 2 days of absence
+}
+
+// The deductions total is the sum of the deduction lines shown.
+void expectTotalsOfThePrintedLines(const QJsonObject& payslip)
+{
+    double deductions = 0;
+    for (const QJsonValue& l : payslip.value("lines").toArray())
+        if (l.toObject().value("column").toString() == QLatin1String("deductions"))
+            deductions += l.toObject().value("amount").toString().toDouble();
+    EXPECT_NEAR(payslip.value("totals").toObject().value("totaldesc").toString().toDouble(), deductions, 1e-6);
+}
+
 class GoldenPayslips : public testing::TestWithParam<const char*> {};
 
 TEST_P(GoldenPayslips, MatchLineForLine)
@@ -65,7 +85,11 @@ TEST_P(GoldenPayslips, MatchLineForLine)
         QJsonObject want = object(expected[i]);
         QJsonObject got = object(run.lines[i]);
         SCOPED_TRACE("record " + std::to_string(i + 1));
-        if (want.value("ok").toBool()) {
+        if (deliberatelyDifferent(locale, i)) {
+            got.remove("date");
+            EXPECT_NE(got, want);
+            expectTotalsOfThePrintedLines(got);
+        } else if (want.value("ok").toBool()) {
             EXPECT_FALSE(got.value("date").toString().isEmpty());
             got.remove("date");
             EXPECT_EQ(got, want) << run.lines[i].constData();
@@ -158,4 +182,44 @@ TEST(Cli, UsageErrorsAndUnreadableFiles)
     // "-" is standard input.
     const CliRun dash = runCli({QStringLiteral("-")}, "{\"horasmedio\": true}\n");
     EXPECT_EQ(dash.lines.size(), 1);
+}
+
+TEST(Cli, AgreesWithTheEngineOnManyRecords)
+{
+    // Positions, both hour levels, refusals and malformed lines, in a cycle.
+    const char* codes[] = {"604", "822", "650", "734", "999", "703", "651", "936", "123", ""};
+    QByteArray input;
+    std::vector<std::string> records;
+    for (int i = 0; i < 1500; ++i) {
+        std::string r = "{\"docente\": \"D" + std::to_string(i) + "\", ";
+        switch (i % 4) {
+        case 0: r += std::string("\"cargo\": true, \"codigocargo\": \"") + codes[i % 10] + "\", "; break;
+        case 1: r += "\"horasmedio\": true, \"numerohorasmed\": \"" + std::to_string(i % 41) + ",25\", "; break;
+        case 2: r += "\"horassup\": true, \"numhorasincen\": \"" + std::to_string(i % 30) + "\", "; break;
+        default: r += i % 8 == 3 ? "\"cargo\": 1, " : ""; break;
+        }
+        r += "\"antiguedad\": " + std::to_string(i % 13) + ", \"zona\": " + std::to_string(i % 6 - 1) +
+             ", \"dinasist\": \"" + std::to_string(i % 5) + "\", \"hijos\": 1, \"cantidadhijos\": \"" +
+             std::to_string(i % 250) + "\", \"ZUTEL\": " + std::to_string(i % 2) + "}";
+        records.push_back(r);
+        input += QByteArray::fromStdString(r) + "\n";
+    }
+    const CliRun run = runCli({QStringLiteral("--locale"), QStringLiteral("es_AR")}, input);
+    ASSERT_EQ(run.lines.size(), qsizetype(records.size()));
+    const haberes::NumberFormat comma{","};
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        haberes::cli::RecordParse parsed = haberes::cli::parseRecord(QByteArray::fromStdString(records[i]));
+        std::string expected;
+        if (!parsed.entries) {
+            expected = haberes::cli::malformedJson(parsed.key, parsed.error);
+        } else {
+            haberes::CalcResult r = haberes::calculate(*parsed.entries, comma);
+            expected = r.ok() ? haberes::cli::payslipJson(*r.payslip) : haberes::cli::refusalJson(r.refusal);
+        }
+        QJsonObject got = object(run.lines[qsizetype(i)]);
+        QJsonObject want = object(QByteArray::fromStdString(expected));
+        got.remove("date");
+        want.remove("date");
+        ASSERT_EQ(got, want) << records[i];
+    }
 }

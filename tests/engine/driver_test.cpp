@@ -166,3 +166,40 @@ TEST(Driver, NegativeNetKeepsItsSignAfterTheBlank)
     EXPECT_EQ(p.liquido.substr(0, 3), "$ -");
     EXPECT_EQ(p.lines[0].text.substr(0, 2), "$-");
 }
+
+// Entries that once gave totals different from the sum of the lines shown.
+TEST(Driver, TotalsNeverCountAnAmountWhoseLineIsNotShown)
+{
+    struct Case {
+        const char* what;
+        PayEntries entries;
+    };
+    std::vector<Case> cases;
+    {
+        PayEntries e = secondaryHours("-12,25"); // negative plus, absences
+        e.dinasist = "2";
+        e.APORTEJUB = 1;
+        cases.push_back({"negative hours with absences", e});
+    }
+    {
+        PayEntries e = points("1500", "-500"); // negative full-day points typed over the row
+        e.Iosper = 1;
+        cases.push_back({"negative full-day points", e});
+    }
+    {
+        PayEntries e = points("1500", "0", "-40");
+        cases.push_back({"negative extended-day points", e});
+    }
+    for (const Case& c : cases) {
+        Payslip p = payslipOf(c.entries);
+        Currency earnings, deductions;
+        for (int i = 0; i < p.fila; ++i) {
+            const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
+            (l.column == Column::earnings ? earnings : deductions) += l.amount;
+        }
+        EXPECT_EQ(p.totalhab, earnings) << c.what;
+        EXPECT_EQ(p.totaldesc, deductions) << c.what;
+        EXPECT_FALSE(line(p, "052")) << c.what;
+        EXPECT_FALSE(line(p, "440")) << c.what;
+    }
+}
