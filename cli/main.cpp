@@ -106,7 +106,7 @@ int main(int argc, char* argv[])
     while (std::getline(*input, line)) {
         if (isBlankLine(line))
             continue;
-        const cli::RecordParse record = cli::parseRecord(QByteArray::fromRawData(line.data(), qsizetype(line.size())));
+        const cli::RecordParse record = cli::parseRecord(line);
         if (!record.entries) {
             out = cli::malformedJson(record.key, record.error);
             status = 1;

@@ -2,10 +2,8 @@
 
 #include "entry/positions.h"
 
-#include <QHash>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
+#include "cli/json_line.h"
+
 #include <array>
 #include <cmath>
 
@@ -65,32 +63,29 @@ const std::array kKeys{
     flagKey("Seguro3011", &PayEntries::Seguro3011),
 };
 
-const Key* findKey(const QString& name)
+const Key* findKey(std::string_view name)
 {
-    static const QHash<QString, const Key*> byName = [] {
-        QHash<QString, const Key*> h;
-        for (const Key& k : kKeys)
-            h.insert(QString::fromLatin1(k.name), &k);
-        return h;
-    }();
-    return byName.value(name, nullptr);
+    for (const Key& k : kKeys)
+        if (name == k.name)
+            return &k;
+    return nullptr;
 }
 
 // A JSON number that is a whole number within [min, max].
-std::optional<int> wholeIn(const QJsonValue& v, int min, int max)
+std::optional<int> wholeIn(const JsonValue& v, int min, int max)
 {
-    if (!v.isDouble())
+    if (v.kind != JsonValue::Kind::number)
         return std::nullopt;
-    const double d = v.toDouble();
+    const double d = v.number;
     if (!(d >= min && d <= max) || std::floor(d) != d)
         return std::nullopt;
     return static_cast<int>(d);
 }
 
-RecordParse malformed(const QString& key, std::string error)
+RecordParse malformed(const std::string& key, std::string error)
 {
     RecordParse r;
-    r.key = key.toStdString();
+    r.key = key;
     r.error = std::move(error);
     return r;
 }
@@ -114,50 +109,36 @@ void choosePositionByCode(PayEntries& e, const std::string& code)
     }
 }
 
-RecordParse parseRecord(const QByteArray& line)
+RecordParse parseRecord(std::string_view line)
 {
-    QJsonParseError err;
-    const QJsonDocument doc = QJsonDocument::fromJson(line, &err);
-    if (err.error != QJsonParseError::NoError) {
-        RecordParse r;
-        r.error = "JSON inválido: " + err.errorString().toStdString() + " (posición " + std::to_string(err.offset) + ")";
+    std::vector<JsonMember> members;
+    RecordParse r;
+    if (!readJsonObject(line, members, r.error))
         return r;
-    }
-    if (!doc.isObject()) {
-        RecordParse r;
-        r.error = "La línea debe ser un objeto JSON";
-        return r;
-    }
-    const QJsonObject obj = doc.object();
     PayEntries e;
 
     // The code chooses a row first; boxes given explicitly override it.
-    if (auto it = obj.constFind(QLatin1String("codigocargo")); it != obj.constEnd()) {
-        if (!it->isString())
-            return malformed(it.key(), "\"codigocargo\" debe ser un texto");
-        choosePositionByCode(e, it->toString().toStdString());
-    }
+    for (const JsonMember& m : members)
+        if (m.key == "codigocargo" && m.value.kind == JsonValue::Kind::text)
+            choosePositionByCode(e, m.value.text);
 
-    for (auto it = obj.constBegin(); it != obj.constEnd(); ++it) {
-        const QString& name = it.key();
-        const QJsonValue v = it.value();
-        const Key* key = findKey(name);
+    for (const JsonMember& m : members) {
+        const Key* key = findKey(m.key);
         if (!key)
-            return malformed(name, "Clave desconocida: \"" + name.toStdString() + "\"");
-        auto wrongType = [&name](const char* what) {
-            return malformed(name, "\"" + name.toStdString() + "\" debe ser " + what);
-        };
+            return malformed(m.key, "Clave desconocida: \"" + m.key + "\"");
+        const JsonValue& v = m.value;
+        auto wrongType = [&m](const char* what) { return malformed(m.key, "\"" + m.key + "\" debe ser " + what); };
         switch (key->kind) {
         case Kind::text:
-            if (!v.isString())
+            if (v.kind != JsonValue::Kind::text)
                 return wrongType("un texto");
-            if (name != QLatin1String("codigocargo"))
-                e.*key->text = v.toString().toStdString();
+            if (m.key != "codigocargo")
+                e.*key->text = v.text;
             break;
         case Kind::option:
-            if (!v.isBool())
+            if (v.kind != JsonValue::Kind::boolean)
                 return wrongType("true o false");
-            e.*key->option = v.toBool();
+            e.*key->option = v.boolean;
             break;
         case Kind::flag:
             if (auto n = wholeIn(v, 0, 1))
@@ -180,11 +161,9 @@ RecordParse parseRecord(const QByteArray& line)
         }
     }
     if (int(e.cargo) + int(e.horasmedio) + int(e.horassup) > 1) {
-        RecordParse r;
         r.error = "Solo una de \"cargo\", \"horasmedio\" y \"horassup\" puede ser true";
         return r;
     }
-    RecordParse r;
     r.entries = std::move(e);
     return r;
 }

@@ -3,9 +3,9 @@
 // of the entry window and the position dialog.
 #include "engine/pay_input.h"
 
-#include <QByteArray>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace haberes::cli {
 
@@ -15,7 +15,7 @@ struct RecordParse {
     std::string error;                 // what is wrong with the line
 };
 
-RecordParse parseRecord(const QByteArray& line);
+RecordParse parseRecord(std::string_view line);
 
 // Puts the row whose code is `code` into the dialog's fields, as choosing it
 // in the position dialog does; a code that is not in the table empties them.

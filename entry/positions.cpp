@@ -320,10 +320,25 @@ const std::array<PositionRecord, kPositionCount> kPositions{{
 
 std::optional<std::size_t> findPositionByCode(std::string_view code)
 {
-    for (std::size_t row = 0; row < kPositions.size(); ++row)
-        if (kPositions[row].codigocargo == code)
-            return row;
-    return std::nullopt;
+    // Codes are three digits from 600 up: index them once by number.
+    static constexpr int kFirst = 600, kCount = 400, kNone = -1;
+    static const std::array<int, kCount> rowOf = [] {
+        std::array<int, kCount> rows;
+        rows.fill(kNone);
+        for (std::size_t row = 0; row < kPositions.size(); ++row) {
+            const std::string_view c = kPositions[row].codigocargo;
+            rows[static_cast<std::size_t>((c[0] - '0') * 100 + (c[1] - '0') * 10 + (c[2] - '0') - kFirst)] =
+                static_cast<int>(row);
+        }
+        return rows;
+    }();
+    if (code.size() != 3 || code[0] < '6' || code[0] > '9' || code[1] < '0' || code[1] > '9' || code[2] < '0' ||
+        code[2] > '9')
+        return std::nullopt;
+    const int row = rowOf[static_cast<std::size_t>((code[0] - '0') * 100 + (code[1] - '0') * 10 + (code[2] - '0') - kFirst)];
+    if (row == kNone)
+        return std::nullopt;
+    return static_cast<std::size_t>(row);
 }
 
 } // namespace haberes

@@ -1,6 +1,7 @@
 // One haberes-cli input line: JSON parsing, building the entries, the
 // calculation under both kinds of locale, and the output, which must be
 // valid JSON whose totals are the sums of its lines.
+#include "cli/json_line.h"
 #include "cli/payslip_json.h"
 #include "cli/record_json.h"
 
@@ -37,11 +38,44 @@ void checkPayslip(const Payslip& p)
     check(p.totalhab == earnings && p.totaldesc == deductions && p.totalliq == earnings - deductions);
 }
 
+// What the line reader accepts, Qt's JSON parser reads the same way.
+void compareWithQt(std::string_view line)
+{
+    std::vector<cli::JsonMember> members;
+    std::string error;
+    if (!cli::readJsonObject(line, members, error))
+        return;
+    QJsonParseError err;
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray(line.data(), qsizetype(line.size())), &err);
+    check(err.error == QJsonParseError::NoError && doc.isObject());
+    const QJsonObject obj = doc.object();
+    for (const cli::JsonMember& m : members) {
+        const QJsonValue v = obj.value(QString::fromStdString(m.key));
+        check(!v.isUndefined());
+        int times = 0;
+        for (const cli::JsonMember& other : members)
+            times += other.key == m.key;
+        if (times > 1)
+            continue; // which duplicate wins is not compared
+        switch (m.value.kind) {
+        case cli::JsonValue::Kind::text: check(v.toString().toStdString() == m.value.text); break;
+        case cli::JsonValue::Kind::boolean: check(v.isBool() && v.toBool() == m.value.boolean); break;
+        case cli::JsonValue::Kind::number:
+            check(v.isDouble() && (m.value.number != m.value.number || v.toDouble() == m.value.number));
+            break;
+        case cli::JsonValue::Kind::null: check(v.isNull()); break;
+        case cli::JsonValue::Kind::array: check(v.isArray()); break;
+        case cli::JsonValue::Kind::object: check(v.isObject()); break;
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray line = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const std::string_view line(reinterpret_cast<const char*>(data), size);
+    compareWithQt(line);
     const cli::RecordParse record = cli::parseRecord(line);
     std::string out;
     if (!record.entries) {

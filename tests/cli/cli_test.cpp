@@ -208,7 +208,7 @@ TEST(Cli, AgreesWithTheEngineOnManyRecords)
     ASSERT_EQ(run.lines.size(), qsizetype(records.size()));
     const haberes::NumberFormat comma{","};
     for (std::size_t i = 0; i < records.size(); ++i) {
-        haberes::cli::RecordParse parsed = haberes::cli::parseRecord(QByteArray::fromStdString(records[i]));
+        haberes::cli::RecordParse parsed = haberes::cli::parseRecord(records[i]);
         std::string expected;
         if (!parsed.entries) {
             expected = haberes::cli::malformedJson(parsed.key, parsed.error);

@@ -1,0 +1,78 @@
+// The JSON Lines reader: what it accepts, what it refuses, and that hostile
+// lines end in a message rather than a crash.
+#include "cli/json_line.h"
+
+#include <gtest/gtest.h>
+
+using namespace haberes::cli;
+
+namespace {
+
+std::vector<JsonMember> read(std::string_view text, bool expectOk = true)
+{
+    std::vector<JsonMember> members;
+    std::string error;
+    const bool ok = readJsonObject(text, members, error);
+    EXPECT_EQ(ok, expectOk) << text << " -> " << error;
+    if (!ok) {
+        EXPECT_NE(error.find("posición"), std::string::npos) << error;
+    }
+    return members;
+}
+
+} // namespace
+
+TEST(JsonLine, ReadsMembersOfEveryKind)
+{
+    auto m = read(R"( {"a": "x", "b": -1.5e2, "c": true, "d": false, "e": null, "f": [1, [2]], "g": {"h": {}}} )");
+    ASSERT_EQ(m.size(), 7u);
+    EXPECT_EQ(m[0].value.text, "x");
+    EXPECT_EQ(m[1].value.number, -150);
+    EXPECT_TRUE(m[2].value.boolean);
+    EXPECT_EQ(m[3].value.kind, JsonValue::Kind::boolean);
+    EXPECT_EQ(m[4].value.kind, JsonValue::Kind::null);
+    EXPECT_EQ(m[5].value.kind, JsonValue::Kind::array);
+    EXPECT_EQ(m[6].value.kind, JsonValue::Kind::object);
+    EXPECT_TRUE(read("{}").empty());
+}
+
+TEST(JsonLine, DecodesEscapesToUtf8)
+{
+    auto m = read(R"({"k": "a\"b\\c\/d\n\t\u00f1\u20ac\ud83d\ude00 ñ"})");
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].value.text, "a\"b\\c/d\n\tñ€😀 ñ");
+}
+
+TEST(JsonLine, RefusesWhatIsNotOneWellFormedObject)
+{
+    const char* refused[] = {
+        "",                        "   ",                      "[]",
+        "\"text\"",                "{",                        "{\"a\": 1",
+        "{\"a\" 1}",               "{a: 1}",                   "{\"a\": 1,}",
+        "{\"a\": 01}",             "{\"a\": 1.}",              "{\"a\": .5}",
+        "{\"a\": -}",              "{\"a\": 1e}",              "{\"a\": +1}",
+        "{\"a\": tru}",            "{\"a\": \"x}",             "{\"a\": \"\\x\"}",
+        "{\"a\": \"\\u12\"}",      "{\"a\": \"\\ud800\"}",     "{\"a\": \"\\udc00\\ud800\"}",
+        "{\"a\": \"tab\there\"}",  "{} {}",                    "{\"a\": [1, 2}",
+        "{\"a\": \"\xc3\"}",       "{\"a\": \"\xc0\xaf\"}",    "{\"a\": \"\xed\xa0\x80\"}",
+        "{\"a\": \"\xf5\x80\x80\x80\"}", "{\"a\": 1}\x01",
+    };
+    for (const char* text : refused)
+        read(text, false);
+}
+
+TEST(JsonLine, DeepNestingIsRefusedNotOverflowed)
+{
+    std::string deep = "{\"a\": " + std::string(100000, '[') + std::string(100000, ']') + "}";
+    read(deep, false);
+    std::string fine = "{\"a\": " + std::string(200, '[') + std::string(200, ']') + "}";
+    read(fine, true);
+}
+
+TEST(JsonLine, HugeNumbersAreNotWholeNumbers)
+{
+    auto m = read(R"({"a": 1e999, "b": -1e999, "c": 1e-999})");
+    ASSERT_EQ(m.size(), 3u);
+    EXPECT_NE(m[0].value.number, m[0].value.number); // NaN: fits no key
+    EXPECT_NE(m[1].value.number, m[1].value.number);
+}
