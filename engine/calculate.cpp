@@ -15,9 +15,9 @@ void formTotals(const CalcState& st, Payslip& slip)
     slip.totaldesc = st.impiosper + st.imposplad + st.impjubilacion + st.impley4035 + st.impzutel +
                      st.impcajacomp + st.impseguro + st.impreajuste;
     slip.totalliq = slip.totalhab - slip.totaldesc;
-    slip.thaberes = slip.amountText(slip.totalhab);
-    slip.tdescuentos = slip.amountText(slip.totaldesc);
-    slip.liquido = slip.amountText(slip.totalliq);
+    slip.writeAmountText(slip.thaberes, slip.totalhab);
+    slip.writeAmountText(slip.tdescuentos, slip.totaldesc);
+    slip.writeAmountText(slip.liquido, slip.totalliq);
 }
 
 } // namespace

@@ -20,13 +20,23 @@ std::string formatAmount(Currency amount, std::string_view decimalSeparator)
 
 std::string formatAmount(std::string_view prefix, Currency amount, std::string_view decimalSeparator)
 {
-    // Composed in one buffer and copied into the string once: amounts are
-    // formatted for every line of every payslip.
-    char buf[128];
-    if (prefix.size() + decimalSeparator.size() > sizeof buf - 32)
-        return std::string(prefix) + formatAmount(amount, decimalSeparator); // no real prefix is this long
-    char* p = std::copy(prefix.begin(), prefix.end(), buf);
+    std::string out;
+    formatAmountInto(out, prefix, amount, decimalSeparator);
+    return out;
+}
 
+void formatAmountInto(std::string& out, std::string_view prefix, Currency amount, std::string_view decimalSeparator)
+{
+    // Composed in a local buffer and copied once: amounts are written for
+    // every line of every payslip.
+    char buf[96];
+    if (prefix.size() + decimalSeparator.size() > 64) {
+        out = std::string(prefix) + formatAmount(amount, decimalSeparator); // no real prefix is this long
+        return;
+    }
+    char* p = buf;
+    for (char c : prefix)
+        *p++ = c;
     const std::int64_t t = amount.ticks();
     // The magnitude as unsigned, so that the most negative value cannot
     // overflow.
@@ -34,17 +44,24 @@ std::string formatAmount(std::string_view prefix, Currency amount, std::string_v
     if (t < 0)
         *p++ = '-';
     p = std::to_chars(p, buf + sizeof buf, mag / Currency::kScale).ptr;
-    unsigned frac = static_cast<unsigned>(mag % Currency::kScale);
+    const unsigned frac = static_cast<unsigned>(mag % Currency::kScale);
     if (frac != 0) {
-        p = std::copy(decimalSeparator.begin(), decimalSeparator.end(), p);
-        const char digits[4] = {static_cast<char>('0' + frac / 1000), static_cast<char>('0' + frac / 100 % 10),
-                                static_cast<char>('0' + frac / 10 % 10), static_cast<char>('0' + frac % 10)};
+        for (char c : decimalSeparator)
+            *p++ = c;
+        static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                         "8081828384858687888990919293949596979899";
+        const unsigned hi = frac / 100, lo = frac % 100;
+        p[0] = kPairs[2 * hi];
+        p[1] = kPairs[2 * hi + 1];
+        p[2] = kPairs[2 * lo];
+        p[3] = kPairs[2 * lo + 1];
         int len = 4;
-        while (digits[len - 1] == '0')
+        while (p[len - 1] == '0')
             --len;
-        p = std::copy(digits, digits + len, p);
+        p += len;
     }
-    return std::string(buf, static_cast<std::size_t>(p - buf));
+    out.assign(buf, static_cast<std::size_t>(p - buf));
 }
 
 } // namespace haberes

@@ -45,5 +45,8 @@ private:
 std::string formatAmount(Currency amount, std::string_view decimalSeparator);
 // The same text after a prefix, built in one piece ("$ " + amount).
 std::string formatAmount(std::string_view prefix, Currency amount, std::string_view decimalSeparator);
+// The same, written over out (which keeps its storage): amounts are written
+// for every line of every payslip.
+void formatAmountInto(std::string& out, std::string_view prefix, Currency amount, std::string_view decimalSeparator);
 
 } // namespace haberes

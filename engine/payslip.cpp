@@ -18,8 +18,13 @@ void Payslip::append(std::string_view code, std::string_view concepto, std::opti
         line.quantity.reset();
     line.amount = amount;
     line.column = column;
-    line.text = amountText(amount, code == "001");
+    writeAmountText(line.text, amount, code == "001");
     ++fila;
+}
+
+void Payslip::writeAmountText(std::string& out, Currency amount, bool directlyAfterSign) const
+{
+    formatAmountInto(out, directlyAfterSign ? "$" : "$ ", amount, decimalSeparator);
 }
 
 std::string Payslip::amountText(Currency amount, bool directlyAfterSign) const

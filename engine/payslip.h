@@ -53,6 +53,7 @@ struct Payslip {
 
     // "$" then the amount; "$" and a blank except on code "001".
     std::string amountText(Currency amount, bool directlyAfterSign = false) const;
+    void writeAmountText(std::string& out, Currency amount, bool directlyAfterSign = false) const;
 };
 
 } // namespace haberes
