@@ -3,11 +3,20 @@
 // ("Recibo de haberes") with 27 rows, the totals, the header of the
 // position or hours, a comment box, the date, and "Volver", "Imprimir" and
 // "Salir". It computes nothing: the calculation writes into it.
-#include "engine/payslip.h"
-
 #include <QWidget>
 
+#include <functional>
+
+class QPicture;
+
 namespace haberes {
+
+// Declared, not included: moc (Qt 6.4) cannot parse <compare>, which the
+// engine's headers bring in. Callers include engine/payslip.h.
+struct Payslip;
+struct PayslipHeader;
+struct PayslipLine;
+struct ColumnFonts;
 
 class PayslipWindow : public QWidget {
     Q_OBJECT
@@ -25,6 +34,25 @@ public:
     void setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
                            const QString& jorcom, const QString& tardif, const QString& compbas);
 
+    // Where the window's notices to the user go (a non-modal message box
+    // unless replaced, e.g. by a test).
+    using NoticeHandler = std::function<void(const QString& text)>;
+    void setNoticeHandler(NoticeHandler handler);
+
+    // What printing asks of the machine and the user; an empty hook keeps
+    // the real one. Tests set them so that nothing blocks and nothing
+    // reaches a real printer unless they mean it to.
+    struct PrintHooks {
+        // The default printer's name; empty when none is installed.
+        std::function<QString()> defaultPrinter;
+        // A yes/no question (a modal message box); true for yes.
+        std::function<bool(const QString& question)> confirm;
+        // Where to save the PDF, starting from a suggested path (the save
+        // dialog); empty when the user cancels.
+        std::function<QString(const QString& suggested)> pdfPath;
+    };
+    void setPrintHooks(PrintHooks hooks);
+
 signals:
     // "Volver": emitted after the window has disabled and hidden itself;
     // the entry window clears its pay-basis choice and shows itself.
@@ -32,9 +60,32 @@ signals:
     // "Salir": the program ends.
     void salirRequested();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    // The wheel anywhere over the window moves the scroll bar.
+    void wheelEvent(QWheelEvent* event) override;
+
+private slots:
+    // "Imprimir": the paper version of the window on the default printer,
+    // or in a PDF the user chooses when it cannot be printed.
+    void print();
+
 private:
     struct Ui;
+
+    void scrollTo(int value);
+    void fitScrollBar();
+    void onVolver();
+    void clearRows();
+    void showLine(const PayslipLine& line, const ColumnFonts& fonts);
+    void showHeader(const PayslipHeader& header);
+    void notify(const QString& text);
+    void offerPdf(const QPicture& page, const QString& question);
+    QString teacherName() const;
+
     Ui* ui_;
+    NoticeHandler noticeHandler_;
+    PrintHooks printHooks_;
 };
 
 } // namespace haberes

@@ -1,0 +1,24 @@
+// haberes: the teacher's payslip ("Recibo de haberes"), from the entry
+// window to the payslip window.
+#include "app/display.h"
+#include "app/program.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (!haberes::displayConfigured()) {
+        std::fputs(haberes::kNoDisplayMessage, stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("haberes"));
+
+    haberes::Program program;
+    // Queued: "Salir" and the close control ask from inside their own events.
+    QObject::connect(&program, &haberes::Program::quitRequested, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    program.start();
+    return app.exec();
+}

@@ -1,0 +1,105 @@
+#include "app/program.h"
+
+#include "common/locale_format.h"
+#include "engine/calculate.h"
+#include "entry/entries_from_windows.h"
+#include "entry/entry_window.h"
+#include "entry/position_dialog.h"
+#include "entry/qt_text.h"
+#include "payslip/payslip_window.h"
+
+#include <QDateTime>
+#include <QLineEdit>
+
+namespace haberes {
+
+namespace {
+
+bool isPositionDialogField(Field field)
+{
+    switch (field) {
+    case Field::punbas:
+    case Field::jorcom:
+    case Field::proljor:
+    case Field::tardif:
+    case Field::compbas:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Program::Program(QObject* parent)
+    : QObject(parent), entry_(std::make_unique<EntryWindow>()), notice_(messageBoxNotice())
+{
+    connect(entry_.get(), &EntryWindow::calcularRequested, this, &Program::calcular);
+    connect(entry_.get(), &EntryWindow::salirRequested, this, &Program::quitRequested);
+    connect(entry_.get(), &EntryWindow::positionHeaderChosen, this, &Program::onPositionHeader);
+}
+
+Program::~Program() = default;
+
+void Program::start()
+{
+    entry_->show();
+}
+
+PayslipWindow* Program::ensurePayslipWindow()
+{
+    if (!payslip_) {
+        payslip_ = std::make_unique<PayslipWindow>();
+        connect(payslip_.get(), &PayslipWindow::volverRequested, entry_.get(), &EntryWindow::returnFromPayslip);
+        connect(payslip_.get(), &PayslipWindow::salirRequested, this, &Program::quitRequested);
+        if (pendingHeader_) {
+            const PositionTexts& t = *pendingHeader_;
+            payslip_->setPositionHeader(t.codcargo, t.punbas, t.proljor, t.jorcom, t.tardif, t.compbas);
+            pendingHeader_.reset();
+        }
+    }
+    return payslip_.get();
+}
+
+void Program::onPositionHeader(const PositionTexts& texts)
+{
+    if (payslip_)
+        payslip_->setPositionHeader(texts.codcargo, texts.punbas, texts.proljor, texts.jorcom, texts.tardif,
+                                    texts.compbas);
+    else
+        pendingHeader_ = std::make_unique<PositionTexts>(texts);
+}
+
+void Program::calcular()
+{
+    const PayEntries entries = entriesFromWindows(*entry_);
+    CalcResult result = calculate(entries, numberFormat(QLocale()));
+    if (!result.ok()) {
+        if (result.refusal.field)
+            refuseField(*result.refusal.field, qtext(result.refusal.message));
+        else
+            entry_->showNoPayBasisMessage();
+        return;
+    }
+    result.payslip->date = utf8(payslipDate(QLocale(), QDateTime::currentDateTime()));
+    PayslipWindow* window = ensurePayslipWindow();
+    window->showPayslip(*result.payslip);
+    window->raise();
+}
+
+// The boxes are named after their fields; the dialog's are shown first.
+void Program::refuseField(Field field, const QString& message)
+{
+    const QString name = qtext(fieldName(field));
+    QWidget* holder = isPositionDialogField(field) ? static_cast<QWidget*>(entry_->showPositionDialog())
+                                                   : static_cast<QWidget*>(entry_.get());
+    auto* box = holder->findChild<QLineEdit*>(name);
+    if (box) {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    }
+    if (notice_)
+        notice_(holder, message);
+}
+
+} // namespace haberes

@@ -1,0 +1,52 @@
+#pragma once
+// The program: the entry window from the start, the payslip window from the
+// first calculation on, and "Calcular", "Volver" and "Salir" between them.
+#include "app/field_notice.h"
+
+#include <QObject>
+#include <memory>
+
+namespace haberes {
+
+// Declared, not included: moc cannot parse the engine's headers.
+enum class Field;
+class EntryWindow;
+class PayslipWindow;
+struct PositionTexts;
+
+class Program : public QObject {
+    Q_OBJECT
+public:
+    explicit Program(QObject* parent = nullptr);
+    ~Program() override;
+
+    // Shows the entry window.
+    void start();
+
+    EntryWindow* entryWindow() const { return entry_.get(); }
+    // Null until the first payslip.
+    PayslipWindow* payslipWindow() const { return payslip_.get(); }
+
+    void setFieldNotice(FieldNotice notice) { notice_ = std::move(notice); }
+
+    // "Calcular": the message dialog when no pay basis is chosen; the refused
+    // box, named and focused, when a text does not convert; else the payslip.
+    void calcular();
+
+signals:
+    // "Salir" in either window, or the entry window's close control.
+    void quitRequested();
+
+private:
+    PayslipWindow* ensurePayslipWindow();
+    void onPositionHeader(const PositionTexts& texts);
+    void refuseField(Field field, const QString& message);
+
+    std::unique_ptr<EntryWindow> entry_;
+    std::unique_ptr<PayslipWindow> payslip_;
+    FieldNotice notice_;
+    // "Listo" before the payslip window exists: its header waits here.
+    std::unique_ptr<PositionTexts> pendingHeader_;
+};
+
+} // namespace haberes

@@ -1,0 +1,147 @@
+#include "entry/position_dialog.h"
+
+#include "common/locale_format.h"
+#include "engine/numbers.h"
+#include "entry/positions.h"
+#include "entry/qt_text.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <limits>
+
+namespace haberes {
+
+namespace {
+
+void setTextIfChanged(QLineEdit* box, const QString& text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
+// Whether "Listo" finds no position in the code box: empty, or a number
+// that is 0 ("0", "00", "0,0").
+bool codeMeansNone(const QString& code)
+{
+    if (code.isEmpty())
+        return true;
+    const auto value = toReal(utf8(code), numberFormat(QLocale()).decimalSeparator,
+                              std::numeric_limits<double>::max());
+    return value && *value == 0;
+}
+
+} // namespace
+
+PositionDialog::PositionDialog(QWidget* parent) : QDialog(parent)
+{
+    qRegisterMetaType<PositionTexts>();
+    setObjectName(QStringLiteral("advertencia"));
+    setWindowTitle(QStringLiteral("Selección de cargo"));
+    setModal(false);
+    createUi();
+    createActions();
+}
+
+void PositionDialog::createActions()
+{
+    connect(ui_.codcargo, &QLineEdit::textChanged, this, &PositionDialog::onCodeChanged);
+    // activated: only a pick from the list. Typed text and the dialog's own
+    // setCurrentIndex choose nothing.
+    connect(ui_.cargox, &QComboBox::activated, this, &PositionDialog::onNamePicked);
+    connect(ui_.Command1, &QPushButton::clicked, this, &PositionDialog::onListo);
+    connect(ui_.Command2, &QPushButton::clicked, this, &PositionDialog::onSalirSinDatos);
+    // Clicking into the code box empties it.
+    ui_.codcargo->installEventFilter(this);
+}
+
+bool PositionDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui_.codcargo && event->type() == QEvent::MouseButtonPress)
+        ui_.codcargo->clear();
+    return QDialog::eventFilter(watched, event);
+}
+
+PositionTexts PositionDialog::texts() const
+{
+    return {ui_.codcargo->text(), ui_.cargox->currentText(), ui_.punbas->text(), ui_.proljor->text(),
+            ui_.jorcom->text(),   ui_.tardif->text(),        ui_.compbas->text()};
+}
+
+PositionFields PositionDialog::fields() const
+{
+    PositionFields f;
+    if (codeRow_)
+        f.codigocargo = qtext(kPositions[*codeRow_].codigocargo);
+    if (row_)
+        f.puntosbasicos = qtext(kPositions[*row_].puntosbasicos);
+    f.texts = texts();
+    return f;
+}
+
+void PositionDialog::onCodeChanged(const QString& code)
+{
+    if (settling_)
+        return;
+    QScopedValueRollback guard(settling_, true);
+    chooseRow(findPositionByCode(utf8(code)));
+}
+
+void PositionDialog::onNamePicked(int row)
+{
+    if (settling_ || row < 0 || row >= static_cast<int>(kPositionCount))
+        return;
+    QScopedValueRollback guard(settling_, true);
+    const auto r = static_cast<std::size_t>(row);
+    setTextIfChanged(ui_.codcargo, qtext(kPositions[r].codigocargo));
+    // The code path is not re-entered; it would find this very row (codes
+    // are unique), so the row is applied here.
+    chooseRow(r);
+}
+
+void PositionDialog::chooseRow(std::optional<std::size_t> row)
+{
+    codeRow_ = row;
+    row_ = row;
+
+    const int index = row ? static_cast<int>(*row) : -1;
+    const QString name = row ? qtext(kPositions[*row].cargox) : QString();
+    if (ui_.cargox->currentIndex() != index)
+        ui_.cargox->setCurrentIndex(index);
+    if (ui_.cargox->currentText() != name)
+        ui_.cargox->setEditText(name);
+
+    const PositionRecord* p = row ? &kPositions[*row] : nullptr;
+    setTextIfChanged(ui_.punbas, p ? qtext(p->puntosbasicos) : QString());
+    setTextIfChanged(ui_.proljor, p ? qtext(p->proljornada) : QString());
+    setTextIfChanged(ui_.jorcom, p ? qtext(p->jorcompleta) : QString());
+    setTextIfChanged(ui_.tardif, p ? qtext(p->tareadif) : QString());
+    setTextIfChanged(ui_.compbas, p ? qtext(p->compbasico) : QString());
+
+    ui_.Command1->setEnabled(row.has_value());
+}
+
+void PositionDialog::onListo()
+{
+    const PositionTexts t = texts();
+    emit listo(t, codeMeansNone(t.codcargo));
+    hide();
+}
+
+void PositionDialog::onSalirSinDatos()
+{
+    {
+        QScopedValueRollback guard(settling_, true);
+        ui_.cargox->setCurrentIndex(-1);
+        ui_.cargox->setEditText(QString());
+        codeRow_.reset();
+    }
+    for (QLineEdit* box : {ui_.punbas, ui_.proljor, ui_.jorcom, ui_.tardif, ui_.compbas})
+        box->setText(QStringLiteral("0"));
+    hide();
+    emit salirSinDatos();
+}
+
+} // namespace haberes

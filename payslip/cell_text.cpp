@@ -1,0 +1,113 @@
+#include "payslip/cell_text.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+
+namespace haberes {
+
+namespace {
+
+int designPixelSize(const QFont& font)
+{
+    return QFontInfo(font).pixelSize();
+}
+
+int floorPixelSize(int designSize)
+{
+    return std::max(1, static_cast<int>(std::lround(designSize * kSmallestFontShare)));
+}
+
+// The label's text, shortened to room when it does not fit, the whole text
+// then going to the tooltip.
+void setShortened(QLabel* label, const QString& text, const QFont& font, int room)
+{
+    if (textWidth(font, text) <= room) {
+        label->setText(text);
+        label->setToolTip(QString());
+    } else {
+        label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room));
+        label->setToolTip(text);
+    }
+}
+
+} // namespace
+
+int textWidth(const QFont& font, const QString& text)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+QFont applyFit(QFont font, FontFit fit)
+{
+    if (fit.pixelSize > 0)
+        font.setPixelSize(fit.pixelSize);
+    font.setStretch(fit.stretch);
+    return font;
+}
+
+FontFit commonFit(const std::vector<FitRequest>& requests)
+{
+    if (requests.empty())
+        return {};
+    int designSize = 0;
+    for (const FitRequest& r : requests)
+        designSize = std::max(designSize, designPixelSize(r.font));
+
+    std::vector<FontFit> steps;
+    for (int stretch = 100; stretch >= kNarrowestStretch; stretch -= 5)
+        steps.push_back({designSize, stretch});
+    for (int size = designSize - 1; size >= floorPixelSize(designSize); --size)
+        steps.push_back({size, kNarrowestStretch});
+
+    for (const FontFit& fit : steps) {
+        const bool fits = std::all_of(requests.begin(), requests.end(), [fit](const FitRequest& r) {
+            return textWidth(applyFit(r.font, fit), r.text) <= r.room;
+        });
+        if (fits)
+            return fit;
+    }
+    return steps.back();
+}
+
+void setFittedText(QLabel* label, const QString& text, const QFont& base)
+{
+    const int room = label->contentsRect().width();
+    const QFont font = applyFit(base, commonFit({{base, text, room}}));
+    label->setFont(font);
+    setShortened(label, text, font, room);
+}
+
+void setFittedText(QLineEdit* edit, const QString& text, const QFont& base)
+{
+    // The frame on both sides, and the edit's own 2-pixel margins and cursor.
+    const int frame = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
+    const int room = edit->width() - 2 * frame - 2 * 2 - 1;
+    edit->setFont(applyFit(base, commonFit({{base, text, room}})));
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
+void setRightAligned(QLabel* label, const QString& text, const QFont& font, int right, int minWidth, int elideRoom)
+{
+    const QMargins margins = label->contentsMargins();
+    label->setFont(font);
+    // One spare pixel: advance widths are rounded.
+    int textRoom = textWidth(font, text) + 1;
+    if (elideRoom > 0 && textRoom > elideRoom) {
+        textRoom = elideRoom;
+        setShortened(label, text, font, elideRoom);
+    } else {
+        label->setText(text);
+        label->setToolTip(QString());
+    }
+    const int width = std::max(minWidth, textRoom + margins.left() + margins.right());
+    label->setGeometry(right - width, label->y(), width, label->height());
+}
+
+} // namespace haberes

@@ -1,0 +1,20 @@
+#pragma once
+// The panel "Recibo de haberes": a group box drawn as plain lines with its
+// title set into the top line, the same on screen and on paper.
+#include <QGroupBox>
+
+namespace haberes {
+
+class PanelFrame : public QGroupBox {
+public:
+    PanelFrame(const QString& title, QWidget* parent);
+
+protected:
+    // Drawn here rather than by the style: styles draw the frame with
+    // half-transparent images, which printer drivers flatten into one
+    // bitmap with all the text over it, and behind a clip of their own that
+    // lets the frame run past the window's edge on paper.
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace haberes

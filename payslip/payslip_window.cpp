@@ -1,0 +1,191 @@
+// What the payslip window does: take a payslip, scroll, resize, and the
+// buttons.
+#include "payslip/payslip_window.h"
+
+#include "engine/payslip.h"
+
+#include "payslip/cell_text.h"
+#include "payslip/column_fonts.h"
+#include "payslip/payslip_layout.h"
+#include "payslip/payslip_ui.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace haberes {
+
+using namespace layout;
+
+PayslipWindow::PayslipWindow(QWidget* parent) : QWidget(parent, Qt::Window), ui_(new Ui(this))
+{
+    setWindowTitle("Haberes");
+    resize(px(kClientWidth), px(kClientHeight));
+
+    connect(ui_->movedor, &QScrollBar::valueChanged, this, &PayslipWindow::scrollTo);
+    connect(ui_->Volver, &QPushButton::clicked, this, &PayslipWindow::onVolver);
+    connect(ui_->Imprimir, &QPushButton::clicked, this, &PayslipWindow::print);
+    connect(ui_->Salir, &QPushButton::clicked, this, &PayslipWindow::salirRequested);
+
+    scrollTo(ui_->movedor->value());
+    fitScrollBar();
+}
+
+PayslipWindow::~PayslipWindow()
+{
+    delete ui_;
+}
+
+void PayslipWindow::showPayslip(const Payslip& payslip)
+{
+    const ColumnFonts fonts = columnFonts(payslip, ui_->font, ui_->boldFont);
+    clearRows();
+    const int rows = std::clamp(payslip.fila, 0, Payslip::kRows);
+    for (int r = 0; r < rows; ++r)
+        showLine(payslip.lines[r], fonts);
+
+    ui_->placeTotals(rows);
+    setRightAligned(ui_->thaberes, qs(payslip.thaberes), fonts.total, px(kThaberesRight), 0);
+    setRightAligned(ui_->tdescuentos, qs(payslip.tdescuentos), fonts.total, px(kTdescuentosRight), 0);
+    setRightAligned(ui_->liquido, qs(payslip.liquido), fonts.total, px(kTdescuentosRight), 0);
+
+    setFittedText(ui_->docente, qs(payslip.docente), ui_->font);
+    setFittedText(ui_->Text10, qs(payslip.date), ui_->font);
+    showHeader(payslip.header);
+
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+}
+
+void PayslipWindow::setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
+                                      const QString& jorcom, const QString& tardif, const QString& compbas)
+{
+    setFittedText(ui_->numcargo, numcargo, ui_->font);
+    setFittedText(ui_->punbasicos, punbasicos, ui_->font);
+    setFittedText(ui_->proljor, proljor, ui_->font);
+    setFittedText(ui_->jorcom, jorcom, ui_->font);
+    setFittedText(ui_->tardif, tardif, ui_->font);
+    setFittedText(ui_->compbas, compbas, ui_->font);
+}
+
+void PayslipWindow::setNoticeHandler(NoticeHandler handler)
+{
+    noticeHandler_ = std::move(handler);
+}
+
+// Hidden in this order; the texts stay, each shown cell gets its new one.
+void PayslipWindow::clearRows()
+{
+    for (QWidget* rule : ui_->Line8)
+        rule->hide();
+    for (QLabel* cell : ui_->Label1)
+        cell->hide();
+    for (QLabel* cell : ui_->Label10)
+        cell->hide();
+    for (QLabel* cell : ui_->Label19)
+        cell->hide();
+    for (QLabel* cell : ui_->cod)
+        cell->hide();
+}
+
+void PayslipWindow::showLine(const PayslipLine& line, const ColumnFonts& fonts)
+{
+    const int r = line.row;
+    if (r < 0 || r >= Payslip::kRows)
+        return;
+
+    const CellColumn code = codeColumn();
+    setRightAligned(ui_->cod[r], qs(line.code), fonts.code, code.right, px(kCodWidth), code.room());
+    ui_->cod[r]->show();
+    setFittedText(ui_->Label19[r], qs(line.concepto), ui_->font);
+    ui_->Label19[r]->show();
+    if (line.quantity) {
+        const CellColumn quantity = quantityColumn();
+        setRightAligned(ui_->Label10[r], qs(*line.quantity), fonts.quantity, quantity.right, px(kQuantityWidth),
+                        quantity.room());
+        ui_->Label10[r]->show();
+    }
+
+    // One column per row: the other amount cell stays hidden.
+    const bool earnings = line.column == Column::earnings;
+    QLabel* amount = ui_->Label1[earnings ? r : Payslip::kRows + r];
+    setRightAligned(amount, qs(line.text), fonts.amount, (earnings ? earningsColumn() : deductionsColumn()).right, 0);
+    amount->show();
+    ui_->Line8[r]->show();
+}
+
+void PayslipWindow::showHeader(const PayslipHeader& header)
+{
+    setFittedText(ui_->Label11, qs(header.caption), ui_->font);
+    setFittedText(ui_->carsel, qs(header.carsel), ui_->font);
+    setPositionHeader(qs(header.numcargo), qs(header.punbasicos), qs(header.proljor), qs(header.jorcom),
+                      qs(header.tardif), qs(header.compbas));
+    for (QWidget* w : {static_cast<QWidget*>(ui_->Label2), static_cast<QWidget*>(ui_->compbas),
+                       static_cast<QWidget*>(ui_->Label14), static_cast<QWidget*>(ui_->proljor),
+                       static_cast<QWidget*>(ui_->Label20), static_cast<QWidget*>(ui_->jorcom),
+                       static_cast<QWidget*>(ui_->Label21), static_cast<QWidget*>(ui_->tardif)})
+        w->setVisible(header.positionPointsShown);
+}
+
+// The panel follows the value; its height reaches at least the bottom of
+// the window (more when the window is taller than the design) and no
+// further than that or its design height.
+void PayslipWindow::scrollTo(int value)
+{
+    const int top = px(kPanelTopAtZero - value);
+    const int height = std::max(px(kSosten.height), this->height() - top);
+    ui_->sosten->setGeometry(px(kSosten.left), top, px(kSosten.width), height);
+}
+
+// The outer height less 400 twips, never below 0, and never past the
+// bottom of the client area where its lower arrow would be cut off.
+void PayslipWindow::fitScrollBar()
+{
+    const int outer = frameGeometry().height();
+    const int height = std::clamp(outer - px(kScrollBarShortfall), 0, std::max(0, this->height()));
+    const QRect design = kMovedor.toPixels();
+    ui_->movedor->setGeometry(design.x(), design.y(), design.width(), height);
+}
+
+void PayslipWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitScrollBar();
+    scrollTo(ui_->movedor->value());
+}
+
+void PayslipWindow::wheelEvent(QWheelEvent* event)
+{
+    QApplication::sendEvent(ui_->movedor, event);
+}
+
+void PayslipWindow::onVolver()
+{
+    setEnabled(false);
+    hide();
+    emit volverRequested();
+}
+
+void PayslipWindow::notify(const QString& text)
+{
+    if (noticeHandler_) {
+        noticeHandler_(text);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, windowTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+} // namespace haberes
