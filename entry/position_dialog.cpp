@@ -45,6 +45,16 @@ PositionDialog::PositionDialog(QWidget* parent) : QDialog(parent)
     createActions();
 }
 
+PositionDialog::~PositionDialog()
+{
+    // The controls outlive this part of the dialog while QWidget destroys
+    // them; nothing they signal may reach it any more.
+    ui_.codcargo->disconnect(this);
+    ui_.cargox->disconnect(this);
+    ui_.Command1->disconnect(this);
+    ui_.Command2->disconnect(this);
+}
+
 void PositionDialog::createActions()
 {
     connect(ui_.codcargo, &QLineEdit::textChanged, this, &PositionDialog::onCodeChanged);

@@ -38,6 +38,7 @@ class PositionDialog : public QDialog {
     Q_OBJECT
 public:
     explicit PositionDialog(QWidget* parent = nullptr);
+    ~PositionDialog() override;
 
     PositionTexts texts() const;
     PositionFields fields() const;

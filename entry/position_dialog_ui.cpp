@@ -66,6 +66,11 @@ void PositionDialog::createUi()
     // Typed text must choose no row: no completion, no new entries.
     ui_.cargox->setCompleter(nullptr);
     ui_.cargox->setInsertPolicy(QComboBox::NoInsert);
+    // Left alone, the combo box picks the first entry whose name equals the
+    // typed text when the user presses Enter or leaves the box: the first of
+    // two twins, by text. Only a pick from the list may choose a row.
+    QObject::disconnect(ui_.cargox->lineEdit(), &QLineEdit::editingFinished, ui_.cargox, nullptr);
+    QObject::disconnect(ui_.cargox->lineEdit(), &QLineEdit::returnPressed, ui_.cargox, nullptr);
     ui_.cargox->setMaxVisibleItems(20);
     int widest = 0;
     for (const PositionRecord& p : kPositions) {

@@ -199,6 +199,23 @@ TEST_F(PositionDialogTest, TypedNameChoosesNoRow)
     EXPECT_EQ(dialog.fields().codigocargo, "604");
 }
 
+TEST_F(PositionDialogTest, TypedNameOfAnotherRowWithEnterOrLeavingChoosesNoRow)
+{
+    pick(cargox, 16); // the fourth "Bibliotecario", 996
+    QApplication::setActiveWindow(&dialog);
+    QLineEdit* edit = cargox->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "Asistente Social"); // rows 6 and 7
+    QTest::keyClick(edit, Qt::Key_Return);
+    // What the box signals when the user leaves it (focus changes are not
+    // delivered reliably on the offscreen platform).
+    Q_EMIT edit->editingFinished();
+    EXPECT_EQ(dialog.chosenRow(), 16u);
+    EXPECT_EQ(codcargo->text(), "996");
+    EXPECT_EQ(values().front(), "1480");
+}
+
 TEST_F(PositionDialogTest, PickingAfterTypingRestoresTheName)
 {
     pick(cargox, 14);
