@@ -8,7 +8,7 @@ void Payslip::append(std::string_view code, std::string_view concepto, std::opti
     // More than 26 lines cannot occur: the groups append at most 26.
     if (fila >= kRows)
         return;
-    PayslipLine& line = lines[static_cast<std::size_t>(fila)];
+    PayslipLine& line = lines.emplace_back();
     line.row = fila;
     line.code = code;
     line.concepto = concepto;

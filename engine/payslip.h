@@ -3,7 +3,7 @@
 // were appended, and the three totals.
 #include "engine/currency.h"
 
-#include <array>
+#include <vector>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,8 +39,12 @@ struct Payslip {
     std::string docente;
     std::string date; // supplied by whoever shows the payslip
     PayslipHeader header;
-    std::array<PayslipLine, kRows> lines;
+    // In the order appended: line k has row k. Room for the 27 rows is
+    // taken at once; only the rows used are built.
+    std::vector<PayslipLine> lines;
     int fila = 0; // rows used; the next line takes this row
+
+    Payslip() { lines.reserve(kRows); }
     Currency totalhab, totaldesc, totalliq;
     std::string thaberes, tdescuentos, liquido;
     std::string decimalSeparator = ".";
