@@ -15,24 +15,22 @@ Currency Currency::fromDouble(double value)
 
 std::string formatAmount(Currency amount, std::string_view decimalSeparator)
 {
-    return formatAmount({}, amount, decimalSeparator);
-}
-
-std::string formatAmount(std::string_view prefix, Currency amount, std::string_view decimalSeparator)
-{
     std::string out;
-    formatAmountInto(out, prefix, amount, decimalSeparator);
+    formatAmountInto(out, {}, amount, decimalSeparator);
     return out;
 }
 
 void formatAmountInto(std::string& out, std::string_view prefix, Currency amount, std::string_view decimalSeparator)
 {
     // Composed in a local buffer and copied once: amounts are written for
-    // every line of every payslip.
-    char buf[96];
-    if (prefix.size() + decimalSeparator.size() > 64) {
-        out = std::string(prefix) + formatAmount(amount, decimalSeparator); // no real prefix is this long
-        return;
+    // every line of every payslip. Sign, 20 digits and 4 decimals at most.
+    const std::size_t longest = prefix.size() + 1 + 20 + decimalSeparator.size() + 4;
+    char local[96];
+    std::string large;
+    char* buf = local;
+    if (longest > sizeof local) {
+        large.resize(longest);
+        buf = large.data();
     }
     char* p = buf;
     for (char c : prefix)
@@ -43,7 +41,7 @@ void formatAmountInto(std::string& out, std::string_view prefix, Currency amount
     const std::uint64_t mag = t < 0 ? 0 - static_cast<std::uint64_t>(t) : static_cast<std::uint64_t>(t);
     if (t < 0)
         *p++ = '-';
-    p = std::to_chars(p, buf + sizeof buf, mag / Currency::kScale).ptr;
+    p = std::to_chars(p, buf + longest, mag / Currency::kScale).ptr;
     const unsigned frac = static_cast<unsigned>(mag % Currency::kScale);
     if (frac != 0) {
         for (char c : decimalSeparator)

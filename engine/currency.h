@@ -43,9 +43,7 @@ private:
 // grouping, then the separator and up to four fractional digits without
 // trailing zeros when there is a fraction ("2814,7262", "894,7", "0").
 std::string formatAmount(Currency amount, std::string_view decimalSeparator);
-// The same text after a prefix, built in one piece ("$ " + amount).
-std::string formatAmount(std::string_view prefix, Currency amount, std::string_view decimalSeparator);
-// The same, written over out (which keeps its storage): amounts are written
+// The same text after a prefix ("$ " + amount), written over out (which keeps its storage): amounts are written
 // for every line of every payslip.
 void formatAmountInto(std::string& out, std::string_view prefix, Currency amount, std::string_view decimalSeparator);
 

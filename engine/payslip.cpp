@@ -27,9 +27,4 @@ void Payslip::writeAmountText(std::string& out, Currency amount, bool directlyAf
     formatAmountInto(out, directlyAfterSign ? "$" : "$ ", amount, decimalSeparator);
 }
 
-std::string Payslip::amountText(Currency amount, bool directlyAfterSign) const
-{
-    return formatAmount(directlyAfterSign ? "$" : "$ ", amount, decimalSeparator);
-}
-
 } // namespace haberes

@@ -56,7 +56,6 @@ struct Payslip {
                 Currency amount, Column column);
 
     // "$" then the amount; "$" and a blank except on code "001".
-    std::string amountText(Currency amount, bool directlyAfterSign = false) const;
     void writeAmountText(std::string& out, Currency amount, bool directlyAfterSign = false) const;
 };
 

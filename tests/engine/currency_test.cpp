@@ -41,3 +41,11 @@ TEST(Currency, ExtremesFormatWithoutOverflow)
     EXPECT_EQ(formatAmount(Currency::fromTicks(LLONG_MIN), "."), "-922337203685477.5808");
     EXPECT_EQ(formatAmount(Currency::fromTicks(LLONG_MAX), "."), "922337203685477.5807");
 }
+
+TEST(Currency, LongSeparatorsAndPrefixesAreWrittenWhole)
+{
+    const std::string sep(100, ',');
+    std::string out;
+    haberes::formatAmountInto(out, "$ ", Currency::fromTicks(-125000), sep);
+    EXPECT_EQ(out, "$ -12" + sep + "5");
+}
