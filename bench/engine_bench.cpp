@@ -1,7 +1,7 @@
 // Payslips per second: a prepared record through the whole calculation,
 // every line and amount text included.
 #include "engine/calculate.h"
-#include "entry/positions.h"
+#include "entry/position_entries.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,14 +13,7 @@ PayEntries positionEntries()
 {
     PayEntries e;
     e.cargo = true;
-    const PositionRecord& p = kPositions[*findPositionByCode("822")];
-    e.codigocargo = p.codigocargo;
-    e.cargox = p.cargox;
-    e.puntosbasicos = e.punbas = p.puntosbasicos;
-    e.proljor = p.proljornada;
-    e.jorcom = p.jorcompleta;
-    e.tardif = p.tareadif;
-    e.compbas = p.compbasico;
+    choosePositionByCode(e, "822");
     selectSeniority(e, 6);
     e.zona = 2;
     e.dinasist = "1";

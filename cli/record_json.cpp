@@ -1,6 +1,6 @@
 #include "cli/record_json.h"
 
-#include "entry/positions.h"
+#include "entry/position_entries.h"
 
 #include "cli/json_line.h"
 
@@ -91,23 +91,6 @@ RecordParse malformed(const std::string& key, std::string error)
 }
 
 } // namespace
-
-void choosePositionByCode(PayEntries& e, const std::string& code)
-{
-    e.codigocargo = code;
-    if (auto row = findPositionByCode(code)) {
-        const PositionRecord& p = kPositions[*row];
-        e.cargox = p.cargox;
-        e.puntosbasicos = p.puntosbasicos;
-        e.punbas = p.puntosbasicos;
-        e.proljor = p.proljornada;
-        e.jorcom = p.jorcompleta;
-        e.tardif = p.tareadif;
-        e.compbas = p.compbasico;
-    } else {
-        e.cargox = e.puntosbasicos = e.punbas = e.proljor = e.jorcom = e.tardif = e.compbas = std::string();
-    }
-}
 
 RecordParse parseRecord(std::string_view line)
 {

@@ -17,8 +17,4 @@ struct RecordParse {
 
 RecordParse parseRecord(std::string_view line);
 
-// Puts the row whose code is `code` into the dialog's fields, as choosing it
-// in the position dialog does; a code that is not in the table empties them.
-void choosePositionByCode(PayEntries& entries, const std::string& code);
-
 } // namespace haberes::cli

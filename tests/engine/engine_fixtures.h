@@ -1,6 +1,7 @@
 #pragma once
 // Entries and look-ups shared by the engine tests.
 #include "engine/calculate.h"
+#include "entry/position_entries.h"
 #include "entry/positions.h"
 
 #include <gtest/gtest.h>
@@ -17,18 +18,8 @@ inline PayEntries position(const std::string& code)
 {
     PayEntries e;
     e.cargo = true;
-    e.codigocargo = code;
-    auto row = findPositionByCode(code);
-    EXPECT_TRUE(row) << code;
-    if (row) {
-        const PositionRecord& p = kPositions[*row];
-        e.cargox = p.cargox;
-        e.puntosbasicos = e.punbas = p.puntosbasicos;
-        e.proljor = p.proljornada;
-        e.jorcom = p.jorcompleta;
-        e.tardif = p.tareadif;
-        e.compbas = p.compbasico;
-    }
+    EXPECT_TRUE(findPositionByCode(code)) << code;
+    choosePositionByCode(e, code);
     return e;
 }
 

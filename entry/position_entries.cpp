@@ -1,0 +1,24 @@
+#include "entry/position_entries.h"
+
+#include "entry/positions.h"
+
+namespace haberes {
+
+void choosePositionByCode(PayEntries& e, std::string_view code)
+{
+    e.codigocargo = code;
+    if (auto row = findPositionByCode(code)) {
+        const PositionRecord& p = kPositions[*row];
+        e.cargox = p.cargox;
+        e.puntosbasicos = p.puntosbasicos;
+        e.punbas = p.puntosbasicos;
+        e.proljor = p.proljornada;
+        e.jorcom = p.jorcompleta;
+        e.tardif = p.tareadif;
+        e.compbas = p.compbasico;
+    } else {
+        e.cargox = e.puntosbasicos = e.punbas = e.proljor = e.jorcom = e.tardif = e.compbas = std::string();
+    }
+}
+
+} // namespace haberes
