@@ -16,24 +16,9 @@ public:
     bool object(std::vector<JsonMember>& members)
     {
         blanks();
-        if (!take('{'))
+        if (pos_ >= s_.size() || s_[pos_] != '{')
             return fail("la línea debe ser un objeto JSON");
-        blanks();
-        if (take('}'))
-            return end();
-        for (;;) {
-            blanks();
-            JsonMember m;
-            if (!string(m.key) || !(blanks(), take(':')) || !value(m.value, 1))
-                return fail("se esperaba un miembro \"clave\": valor");
-            members.push_back(std::move(m));
-            blanks();
-            if (take(','))
-                continue;
-            if (take('}'))
-                return end();
-            return fail("se esperaba ',' o '}'");
-        }
+        return objectMembers(&members, 0) && end();
     }
 
     const std::string& error() const { return error_; }
@@ -101,7 +86,7 @@ private:
             return array(depth);
         case '{':
             v.kind = JsonValue::Kind::object;
-            return nested(depth);
+            return objectMembers(nullptr, depth);
         default:
             v.kind = JsonValue::Kind::number;
             return number(v.number);
@@ -125,7 +110,9 @@ private:
         }
     }
 
-    bool nested(int depth)
+    // The members of the object at pos_ ('{'), kept in `members` or, for a
+    // nested object, only checked.
+    bool objectMembers(std::vector<JsonMember>* members, int depth)
     {
         ++pos_;
         blanks();
@@ -133,10 +120,11 @@ private:
             return true;
         for (;;) {
             blanks();
-            std::string key;
-            JsonValue skipped;
-            if (!string(key) || !(blanks(), take(':')) || !value(skipped, depth + 1))
+            JsonMember m;
+            if (!string(m.key) || !(blanks(), take(':')) || !value(m.value, depth + 1))
                 return fail("se esperaba un miembro \"clave\": valor");
+            if (members)
+                members->push_back(std::move(m));
             blanks();
             if (take(','))
                 continue;
