@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <charconv>
 #include <cstdlib>
 
 using namespace haberes;
@@ -38,6 +39,20 @@ void checkPayslip(const Payslip& p)
     check(p.totalhab == earnings && p.totaldesc == deductions && p.totalliq == earnings - deductions);
 }
 
+// Whether the number that ends at `end` is too large or too small for a
+// double.
+bool outOfRangeNumberEndsAt(std::string_view line, std::size_t end)
+{
+    if (end > line.size())
+        return false;
+    std::size_t start = end;
+    while (start > 0 && std::string_view("0123456789eE+-.").find(line[start - 1]) != std::string_view::npos)
+        --start;
+    double v = 0;
+    const auto [ptr, ec] = std::from_chars(line.data() + start, line.data() + end, v);
+    return ptr == line.data() + end && ec == std::errc::result_out_of_range;
+}
+
 // What the line reader accepts, Qt's JSON parser reads the same way.
 void compareWithQt(std::string_view line)
 {
@@ -47,6 +62,8 @@ void compareWithQt(std::string_view line)
         return;
     QJsonParseError err;
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray(line.data(), qsizetype(line.size())), &err);
+    if (err.error == QJsonParseError::IllegalNumber && outOfRangeNumberEndsAt(line, std::size_t(err.offset)))
+        return; // Qt refuses the line; the reader keeps the number as one no key accepts
     check(err.error == QJsonParseError::NoError && doc.isObject());
     const QJsonObject obj = doc.object();
     for (const cli::JsonMember& m : members) {
