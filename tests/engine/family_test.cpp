@@ -35,16 +35,17 @@ TEST(Family, RatePerChildByBracketEarnings)
 
 TEST(Family, KilometresDoNotMoveTheBracket)
 {
-    // Category pay near the first bound; a large kilometre allowance must not
-    // push the rate down.
-    PayEntries e = secondaryHours("25");
+    // 36 secondary hours earn $ 2230,8446 toward the bracket, under the
+    // first bound of $ 2400; the capped kilometre allowance ($ 234,61) would
+    // carry it over the bound and drop the rate from 180 to 136 a child.
+    PayEntries e = secondaryHours("36");
     e.hijos = 1;
     e.cantidadhijos = "2";
-    Payslip without = payslipOf(e);
     e.transporte = 1;
     e.cantkm = "1000";
-    Payslip with = payslipOf(e);
-    EXPECT_EQ(amountOf(without, "1001"), amountOf(with, "1001"));
+    Payslip slip = payslipOf(e);
+    ASSERT_EQ(amountOf(slip, "029"), Currency::fromTicks(2346100));
+    EXPECT_EQ(amountOf(slip, "1001"), Currency::pesos(2 * 180));
 }
 
 TEST(Family, LinesAndCounts)
