@@ -1,7 +1,7 @@
 // "Imprimir" on a real default printer: a CUPS queue that writes PDF files,
-// set up by script/test (script/cups-test-server), which names the folder
-// the files land in with HABERES_CUPS_PDF_DIR. Without it the case is
-// skipped, never passed.
+// on the scheduler script/test starts for the tests (script/cups-test-server;
+// reached through CUPS_SERVER), which names the folder the files land in
+// with HABERES_CUPS_PDF_DIR. Without it the case is skipped, never passed.
 #include "print_fixture.h"
 
 #include <QDeadlineTimer>
@@ -63,6 +63,8 @@ protected:
         if (folder.isEmpty())
             GTEST_SKIP() << "no CUPS test server: script/test starts one (script/cups-test-server) when run as "
                             "root with cups and printer-driver-cups-pdf installed";
+        // Never the system's scheduler.
+        ASSERT_FALSE(qEnvironmentVariable("CUPS_SERVER").isEmpty()) << "HABERES_CUPS_PDF_DIR without CUPS_SERVER";
         pdfFolder = QDir(folder);
         // The real default printer; any question would mean it was not found.
         window.setPrintHooks({.defaultPrinter = {},
