@@ -2,7 +2,10 @@
 
 #include "common/locale_format.h"
 #include "engine/calculate.h"
+#include "entry/entries_file.h"
 #include "entry/entries_from_windows.h"
+#include "entry/entries_menu.h"
+#include "entry/entries_to_windows.h"
 #include "entry/entry_window.h"
 #include "entry/position_dialog.h"
 #include "entry/qt_text.h"
@@ -37,6 +40,9 @@ Program::Program(QObject* parent)
     connect(entry_.get(), &EntryWindow::calcularRequested, this, &Program::calcular);
     connect(entry_.get(), &EntryWindow::salirRequested, this, &Program::quitRequested);
     connect(entry_.get(), &EntryWindow::positionHeaderChosen, this, &Program::onPositionHeader);
+    entriesMenu_ = std::make_unique<EntriesMenu>(
+        entry_.get(), EntriesMenu::Entries{[this] { return savedEntries(); },
+                                           [this](const SavedEntries& saved) { enterSaved(saved); }});
 }
 
 Program::~Program() = default;
@@ -85,6 +91,21 @@ void Program::calcular()
     PayslipWindow* window = ensurePayslipWindow();
     window->showPayslip(*result.payslip);
     window->raise();
+}
+
+SavedEntries Program::savedEntries() const
+{
+    return {entriesFromWindows(*entry_), payslip_ ? payslip_->comment() : QString()};
+}
+
+// Nothing is computed: a payslip on view belongs to the entries it replaces.
+void Program::enterSaved(const SavedEntries& saved)
+{
+    if (payslip_ && payslip_->isVisible())
+        payslip_->hide();
+    enterIntoWindows(*entry_, saved.entries);
+    if (payslip_ || !saved.comentario.isEmpty())
+        ensurePayslipWindow()->setComment(saved.comentario);
 }
 
 // The boxes are named after their fields; the dialog's are shown first.

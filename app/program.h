@@ -10,8 +10,10 @@ namespace haberes {
 
 // Declared, not included: moc cannot parse the engine's headers.
 enum class Field;
+class EntriesMenu;
 class EntryWindow;
 class PayslipWindow;
+struct SavedEntries;
 struct PositionTexts;
 
 class Program : public QObject {
@@ -24,6 +26,8 @@ public:
     void start();
 
     EntryWindow* entryWindow() const { return entry_.get(); }
+    // "Archivo" above the entry window: entries opened from and saved to files.
+    EntriesMenu* entriesMenu() const { return entriesMenu_.get(); }
     // Null until the first payslip.
     PayslipWindow* payslipWindow() const { return payslip_.get(); }
 
@@ -41,9 +45,12 @@ private:
     PayslipWindow* ensurePayslipWindow();
     void onPositionHeader(const PositionTexts& texts);
     void refuseField(Field field, const QString& message);
+    SavedEntries savedEntries() const;
+    void enterSaved(const SavedEntries& saved);
 
     std::unique_ptr<EntryWindow> entry_;
     std::unique_ptr<PayslipWindow> payslip_;
+    std::unique_ptr<EntriesMenu> entriesMenu_;
     FieldNotice notice_;
     // "Listo" before the payslip window exists: its header waits here.
     std::unique_ptr<PositionTexts> pendingHeader_;

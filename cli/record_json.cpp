@@ -11,7 +11,7 @@ namespace haberes::cli {
 
 namespace {
 
-enum class Kind { text, option, flag, seniority, zone };
+enum class Kind { text, option, flag, seniority, zone, comment };
 
 struct Key {
     const char* name;
@@ -61,6 +61,7 @@ const std::array kKeys{
     flagKey("ZUTEL", &PayEntries::ZUTEL),
     flagKey("cajacomp", &PayEntries::cajacomp),
     flagKey("Seguro3011", &PayEntries::Seguro3011),
+    Key{"comentario", Kind::comment},
 };
 
 const Key* findKey(std::string_view name)
@@ -140,6 +141,11 @@ RecordParse parseRecord(std::string_view line)
                 e.zona = *n;
             else
                 return wrongType("un número entero entre -1 y 4");
+            break;
+        case Kind::comment:
+            if (v.kind != JsonValue::Kind::text)
+                return wrongType("un texto");
+            r.comentario = v.text;
             break;
         }
     }

@@ -13,6 +13,7 @@ struct RecordParse {
     std::optional<PayEntries> entries; // set when the line is well formed
     std::optional<std::string> key;    // the offending key, when there is one
     std::string error;                 // what is wrong with the line
+    std::string comentario;            // the payslip's comment; not computed with
 };
 
 RecordParse parseRecord(std::string_view line);

@@ -94,13 +94,19 @@ void EntryWindow::bindDetailBox(QCheckBox* box, QLineEdit* detail, QLabel* label
     });
 }
 
-PositionDialog* EntryWindow::showPositionDialog()
+PositionDialog* EntryWindow::ensurePositionDialog()
 {
     if (!positionDialog_) {
         positionDialog_ = std::make_unique<PositionDialog>();
         connect(positionDialog_.get(), &PositionDialog::listo, this, &EntryWindow::onPositionListo);
         connect(positionDialog_.get(), &PositionDialog::salirSinDatos, this, &EntryWindow::deselectCargo);
     }
+    return positionDialog_.get();
+}
+
+PositionDialog* EntryWindow::showPositionDialog()
+{
+    ensurePositionDialog();
     positionDialog_->show();
     positionDialog_->raise();
     positionDialog_->activateWindow();
@@ -168,6 +174,20 @@ void EntryWindow::onSenioritySelected(int option)
     selectSeniority(bracket, option);
     porantig_ = bracket.porantig;
     ui_.porcantig->setText(qtext(bracket.porcantig));
+}
+
+void EntryWindow::chooseSeniority(int option)
+{
+    if (option >= 1 && option <= static_cast<int>(ui_.Option.size())) {
+        ui_.Option[static_cast<std::size_t>(option - 1)]->setChecked(true);
+        return;
+    }
+    QButtonGroup* brackets = ui_.Option[0]->group();
+    brackets->setExclusive(false);
+    for (QRadioButton* b : ui_.Option)
+        b->setChecked(false);
+    brackets->setExclusive(true);
+    onSenioritySelected(0);
 }
 
 void EntryWindow::onPositionListo(const PositionTexts& texts, bool noPosition)

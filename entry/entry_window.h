@@ -30,6 +30,8 @@ public:
     PositionDialog* positionDialog() const { return positionDialog_.get(); }
     // Shows the position dialog as it was last left, creating it on first use.
     PositionDialog* showPositionDialog();
+    // The position dialog, created hidden if it did not exist yet.
+    PositionDialog* ensurePositionDialog();
     // Null until first needed.
     ErrorDialog* errorDialog() const { return errorDialog_.get(); }
     // "No seleccionaste cargo ni horas", without blocking this window.
@@ -38,6 +40,10 @@ public:
     // Back from the payslip window ("Volver"): no pay basis selected, the
     // position echo and the two hour counts hidden (their texts kept).
     void returnFromPayslip();
+
+    // Seniority option n (1 to 12) as if clicked; 0 selects none and puts
+    // the percentage back to 0.
+    void chooseSeniority(int option);
 
 signals:
     void calcularRequested();

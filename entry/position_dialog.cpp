@@ -91,6 +91,22 @@ PositionFields PositionDialog::fields() const
     return f;
 }
 
+void PositionDialog::enterFields(const QString& code, const PositionTexts& texts)
+{
+    QScopedValueRollback guard(settling_, true);
+    ui_.codcargo->setText(code);
+    // Also when the code box already held this code: the row it chooses,
+    // not what was left after "Salir sin datos".
+    chooseRow(findPositionByCode(utf8(code)));
+    if (ui_.cargox->currentText() != texts.cargox)
+        ui_.cargox->setEditText(texts.cargox);
+    setTextIfChanged(ui_.punbas, texts.punbas);
+    setTextIfChanged(ui_.proljor, texts.proljor);
+    setTextIfChanged(ui_.jorcom, texts.jorcom);
+    setTextIfChanged(ui_.tardif, texts.tardif);
+    setTextIfChanged(ui_.compbas, texts.compbas);
+}
+
 void PositionDialog::onCodeChanged(const QString& code)
 {
     if (settling_)

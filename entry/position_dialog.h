@@ -42,6 +42,10 @@ public:
 
     PositionTexts texts() const;
     PositionFields fields() const;
+    // Saved entries opened: the code typed (choosing its row, or none), then
+    // the name and the five boxes typed over what the row put there.
+    void enterFields(const QString& code, const PositionTexts& texts);
+
     // The chosen row of the table, if any.
     std::optional<std::size_t> chosenRow() const { return row_; }
 

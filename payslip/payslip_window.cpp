@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -76,6 +77,16 @@ void PayslipWindow::setPositionHeader(const QString& numcargo, const QString& pu
     setFittedText(ui_->jorcom, jorcom, ui_->font);
     setFittedText(ui_->tardif, tardif, ui_->font);
     setFittedText(ui_->compbas, compbas, ui_->font);
+}
+
+QString PayslipWindow::comment() const
+{
+    return ui_->Text11->toPlainText();
+}
+
+void PayslipWindow::setComment(const QString& text)
+{
+    ui_->Text11->setPlainText(text);
 }
 
 void PayslipWindow::setNoticeHandler(NoticeHandler handler)

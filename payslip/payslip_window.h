@@ -34,6 +34,10 @@ public:
     void setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
                            const QString& jorcom, const QString& tardif, const QString& compbas);
 
+    // The comment box (Text11), kept with saved entries.
+    QString comment() const;
+    void setComment(const QString& text);
+
     // Where the window's notices to the user go (a non-modal message box
     // unless replaced, e.g. by a test).
     using NoticeHandler = std::function<void(const QString& text)>;

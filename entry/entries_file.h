@@ -1,0 +1,46 @@
+#pragma once
+// Entries kept in a file: one JSON object on one line, in the input record
+// of haberes-cli plus the payslip's comment (`comentario`), so that
+// `haberes-cli FILE` computes the payslip the windows compute.
+#include "engine/pay_input.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QSaveFile;
+
+namespace haberes {
+
+struct SavedEntries {
+    PayEntries entries;
+    QString comentario;
+};
+
+// The file's one line, newline included. The position dialog's texts are
+// written only where they differ from what the code's row puts there, and
+// the listed basic points never: the code brings them.
+QByteArray entriesFileText(const SavedEntries& saved);
+
+struct EntriesFileRead {
+    std::optional<SavedEntries> saved;
+    QString error; // Spanish; names the file and, when there is one, the key
+};
+
+// The whole file read and checked; nothing is applied to any window here.
+EntriesFileRead readEntriesFile(const QString& path);
+EntriesFileRead entriesFromFileText(const QByteArray& text, const QString& fileName);
+
+// Written to a temporary file beside `path` and renamed over it only when
+// all of it was written: a failed save leaves the old file as it was.
+// `beforeCommit` lets a test break the save halfway.
+bool writeEntriesFile(const QString& path, const QByteArray& text, QString& error,
+                      const std::function<void(QSaveFile&)>& beforeCommit = {});
+
+// Longest text a box of the windows holds (QLineEdit's limit).
+inline constexpr qsizetype kMaxBoxText = 32767;
+// Far more than any record; a bigger file is not one.
+inline constexpr qint64 kMaxEntriesFileSize = 1 << 20;
+
+} // namespace haberes

@@ -1,0 +1,207 @@
+#include "entry/entries_menu.h"
+
+#include "entry/entries_file.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace haberes {
+
+namespace {
+
+const QString kRecentKey = QStringLiteral("datos/recientes");
+const QString kFolderKey = QStringLiteral("datos/carpeta");
+const QString kFilter = QStringLiteral("Datos de haberes (*.json);;Todos los archivos (*)");
+
+// A teacher's name as a file name: no folder separators or characters
+// some file systems refuse.
+QString fileNameFor(const QString& teacher)
+{
+    QString name = teacher.simplified();
+    for (QChar& ch : name)
+        if (QStringLiteral("/\\:*?\"<>|").contains(ch) || ch.category() == QChar::Other_Control)
+            ch = QLatin1Char('_');
+    return name.isEmpty() ? QStringLiteral("datos de haberes") : name;
+}
+
+} // namespace
+
+EntriesMenu::EntriesMenu(QWidget* window, Entries entries, QObject* parent)
+    : QObject(parent), window_(window), entries_(std::move(entries))
+{
+    bar_ = new QMenuBar(window);
+    bar_->setObjectName(QStringLiteral("menuDatos"));
+    QMenu* archivo = bar_->addMenu(QStringLiteral("&Archivo"));
+    archivo->setObjectName(QStringLiteral("menuArchivo"));
+
+    QAction* abrir = archivo->addAction(QStringLiteral("&Abrir datos…"), this, &EntriesMenu::open);
+    abrir->setObjectName(QStringLiteral("abrirDatos"));
+    abrir->setShortcut(QKeySequence::Open);
+    recent_ = archivo->addMenu(QStringLiteral("Abrir &reciente"));
+    recent_->setObjectName(QStringLiteral("recientes"));
+    connect(recent_, &QMenu::aboutToShow, this, &EntriesMenu::fillRecentMenu);
+    archivo->addSeparator();
+    QAction* guardar = archivo->addAction(QStringLiteral("&Guardar datos…"), this, &EntriesMenu::save);
+    guardar->setObjectName(QStringLiteral("guardarDatos"));
+    guardar->setShortcut(QKeySequence::Save);
+    // The shortcuts work with the menu closed, anywhere in the window.
+    window->addAction(abrir);
+    window->addAction(guardar);
+
+    if (window->layout())
+        window->layout()->setMenuBar(bar_);
+    fillRecentMenu();
+}
+
+EntriesMenu::~EntriesMenu() = default;
+
+void EntriesMenu::setHooks(Hooks hooks)
+{
+    hooks_ = std::move(hooks);
+}
+
+std::unique_ptr<QSettings> EntriesMenu::settings() const
+{
+    if (hooks_.settings)
+        return hooks_.settings();
+    return std::make_unique<QSettings>(QStringLiteral("haberes"), QStringLiteral("haberes"));
+}
+
+void EntriesMenu::notice(const QString& text)
+{
+    if (hooks_.notice) {
+        hooks_.notice(text);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Datos de haberes"), text, QMessageBox::Ok,
+                                window_);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+QStringList EntriesMenu::recentFiles() const
+{
+    return settings()->value(kRecentKey).toStringList();
+}
+
+void EntriesMenu::remember(const QString& path)
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    auto s = settings();
+    QStringList files = s->value(kRecentKey).toStringList();
+    files.removeAll(full);
+    files.prepend(full);
+    while (files.size() > kRecentCount)
+        files.removeLast();
+    s->setValue(kRecentKey, files);
+    s->setValue(kFolderKey, QFileInfo(full).absolutePath());
+    fillRecentMenu();
+}
+
+void EntriesMenu::forget(const QString& path)
+{
+    auto s = settings();
+    QStringList files = s->value(kRecentKey).toStringList();
+    if (files.removeAll(QFileInfo(path).absoluteFilePath()) > 0)
+        s->setValue(kRecentKey, files);
+    fillRecentMenu();
+}
+
+void EntriesMenu::fillRecentMenu()
+{
+    recent_->clear();
+    const QStringList files = recentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* a = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
+                                        this, [this, path] { openFile(path); });
+        a->setToolTip(QDir::toNativeSeparators(path));
+        a->setStatusTip(a->toolTip());
+    }
+    recent_->setEnabled(!files.isEmpty());
+}
+
+QString EntriesMenu::startFolder() const
+{
+    const QString remembered = settings()->value(kFolderKey).toString();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString EntriesMenu::suggestedPath() const
+{
+    const SavedEntries saved = entries_.gather();
+    return QDir(startFolder()).filePath(fileNameFor(QString::fromStdString(saved.entries.docente)) +
+                                        QStringLiteral(".json"));
+}
+
+void EntriesMenu::open()
+{
+    const QString folder = startFolder();
+    const QString path = hooks_.openPath
+                             ? hooks_.openPath(folder)
+                             : QFileDialog::getOpenFileName(window_, QStringLiteral("Abrir datos"), folder, kFilter);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+// Checked whole before anything is entered: a refused file leaves every
+// window as it was.
+bool EntriesMenu::openFile(const QString& path)
+{
+    const EntriesFileRead read = readEntriesFile(path);
+    if (!read.saved) {
+        if (!QFileInfo::exists(path))
+            forget(path);
+        notice(read.error);
+        return false;
+    }
+    entries_.enter(*read.saved);
+    remember(path);
+    return true;
+}
+
+void EntriesMenu::save()
+{
+    QString path;
+    if (hooks_.savePath) {
+        path = hooks_.savePath(suggestedPath());
+    } else {
+        QFileDialog dialog(window_, QStringLiteral("Guardar datos"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(kFilter);
+        dialog.setDefaultSuffix(QStringLiteral("json"));
+        dialog.selectFile(suggestedPath());
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().constFirst();
+    }
+    if (!path.isEmpty())
+        saveFile(path);
+}
+
+bool EntriesMenu::saveFile(const QString& path)
+{
+    QString error;
+    if (!writeEntriesFile(path, entriesFileText(entries_.gather()), error)) {
+        notice(error);
+        return false;
+    }
+    remember(path);
+    return true;
+}
+
+} // namespace haberes

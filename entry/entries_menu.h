@@ -1,0 +1,75 @@
+#pragma once
+// The menu bar "Archivo" above the entry window: "Abrir datos…" (Ctrl+O),
+// the recently used files, and "Guardar datos…" (Ctrl+S). It reads and
+// writes the files; what the entries are, and where they go, is asked of
+// its owner.
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QSettings;
+class QWidget;
+
+namespace haberes {
+
+// Declared, not included: moc cannot parse the engine's headers.
+struct SavedEntries;
+
+class EntriesMenu : public QObject {
+    Q_OBJECT
+public:
+    // What the windows hold right now, and putting a file's entries into them.
+    struct Entries {
+        std::function<SavedEntries()> gather;
+        std::function<void(const SavedEntries&)> enter;
+    };
+    // What the menu asks of the machine and the user; an empty hook keeps the
+    // real one (file dialogs, a message box, the user's settings). Tests set
+    // them so that nothing blocks and no real setting is touched.
+    struct Hooks {
+        // A file to open, starting in `folder`; empty when cancelled.
+        std::function<QString(const QString& folder)> openPath;
+        // Where to save, starting from a suggested path; empty when cancelled.
+        std::function<QString(const QString& suggested)> savePath;
+        std::function<void(const QString& text)> notice;
+        std::function<std::unique_ptr<QSettings>()> settings;
+    };
+
+    // Puts the menu bar on top of `window`'s layout.
+    EntriesMenu(QWidget* window, Entries entries, QObject* parent = nullptr);
+    ~EntriesMenu() override;
+
+    void setHooks(Hooks hooks);
+
+    // The menu's actions, by what they do.
+    void open();
+    bool openFile(const QString& path);
+    void save();
+    bool saveFile(const QString& path);
+
+    QMenuBar* menuBar() const { return bar_; }
+    QStringList recentFiles() const;
+
+    static constexpr int kRecentCount = 5;
+
+private:
+    std::unique_ptr<QSettings> settings() const;
+    void notice(const QString& text);
+    void remember(const QString& path);
+    void forget(const QString& path);
+    void fillRecentMenu();
+    QString startFolder() const;
+    QString suggestedPath() const;
+
+    QWidget* window_;
+    Entries entries_;
+    Hooks hooks_;
+    QMenuBar* bar_ = nullptr;
+    QMenu* recent_ = nullptr;
+};
+
+} // namespace haberes
