@@ -50,6 +50,9 @@ inline constexpr TwipRect kImprimir{9840, 5640, 1335, 495};
 inline constexpr TwipRect kSalir{9840, 6360, 1335, 495};
 inline constexpr TwipRect kText1{8880, 7200, 2415, 285};
 inline constexpr TwipRect kText10{8880, 7680, 2415, 375};
+// The notice of a negative net pay: under the position points, left of the
+// buttons, above the notices; free in both kinds of payslip.
+inline constexpr TwipRect kNetWarning{7710, 6480, 2055, 690};
 inline constexpr TwipRect kMovedor{11520, 0, 345, 8565};
 inline constexpr TwipRect kSosten{840, 0, 6840, 12000};
 

@@ -6,6 +6,7 @@
 
 #include "payslip/cell_text.h"
 #include "payslip/column_fonts.h"
+#include "payslip/net_warning.h"
 #include "payslip/payslip_layout.h"
 #include "payslip/payslip_ui.h"
 
@@ -30,6 +31,7 @@ PayslipWindow::PayslipWindow(QWidget* parent) : QWidget(parent, Qt::Window), ui_
 {
     setWindowTitle("Haberes");
     resize(px(kClientWidth), px(kClientHeight));
+    netWarning_ = makeNetWarning(this);
 
     connect(ui_->movedor, &QScrollBar::valueChanged, this, &PayslipWindow::scrollTo);
     connect(ui_->Volver, &QPushButton::clicked, this, &PayslipWindow::onVolver);
@@ -57,6 +59,8 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
     setRightAligned(ui_->thaberes, qs(payslip.thaberes), fonts.total, px(kThaberesRight), 0);
     setRightAligned(ui_->tdescuentos, qs(payslip.tdescuentos), fonts.total, px(kTdescuentosRight), 0);
     setRightAligned(ui_->liquido, qs(payslip.liquido), fonts.total, px(kTdescuentosRight), 0);
+
+    netWarning_->setVisible(payslip.totalliq < Currency());
 
     setFittedText(ui_->docente, qs(payslip.docente), ui_->font);
     setFittedText(ui_->Text10, qs(payslip.date), ui_->font);

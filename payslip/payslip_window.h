@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QLabel;
 class QPicture;
 
 namespace haberes {
@@ -88,6 +89,7 @@ private:
     QString teacherName() const;
 
     Ui* ui_;
+    QLabel* netWarning_ = nullptr;
     NoticeHandler noticeHandler_;
     PrintHooks printHooks_;
 };
