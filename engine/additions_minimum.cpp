@@ -7,34 +7,22 @@ namespace haberes {
 
 namespace {
 
-// Line 006 for a position, by seniority row (Option1 first) and band of
-// basic points. Table A: positions under 620 full-day points.
-constexpr int kAdicartA[12][6] = {
-    {409, 99, 0, 0, 0, 0},         {431, 112, 0, 0, 0, 0},        {555, 224, 298, 240, 224, 0},
-    {623, 242, 298, 240, 224, 0},  {646, 261, 311, 248, 224, 174}, {565, 286, 311, 248, 224, 174},
-    {578, 323, 323, 252, 236, 199}, {553, 354, 453, 286, 236, 199}, {664, 428, 491, 422, 348, 224},
-    {826, 540, 509, 410, 385, 224}, {925, 615, 534, 410, 397, 236}, {956, 633, 596, 416, 410, 236},
-};
-// Upper ends of the bands of table A (the last band is open).
-constexpr int kBandTopA[5] = {971, 1169, 1400, 1942, 2220};
-// Table B: full-day positions, two bands split at 971.
-constexpr int kAdicartB[12][2] = {
-    {99, 99},   {112, 112}, {273, 273}, {472, 435}, {546, 497}, {590, 540},
-    {633, 559}, {652, 578}, {689, 590}, {733, 609}, {764, 627}, {770, 633},
-};
-
-constexpr double kProductShare = 0.07;
-constexpr double kPlusShare = 0.07;
-constexpr double kContributionRate = 0.196;
-constexpr double kZoneFactor = 1.07;
-const Currency kMinimum = Currency::pesos(1490);
-
 int seniorityRow(const PayEntries& e)
 {
     for (int i = 0; i < 12; ++i)
         if (e.Option[static_cast<std::size_t>(i)])
             return i;
     return 0;
+}
+
+// The band of basic points: the first whose upper end is not passed.
+template <std::size_t N>
+std::size_t band(const std::array<int, N>& tops, int points)
+{
+    std::size_t b = 0;
+    while (b < N && points > tops[b])
+        ++b;
+    return b;
 }
 
 // Quantity of 006, 084, 113 in hours mode: the hour limit once reached,
@@ -44,52 +32,54 @@ std::string hoursQuantity(double hours, const std::string& typed, int limit)
     return hours >= limit ? std::to_string(limit) : typed;
 }
 
-} // namespace
-
-void positionAdditionAmounts(const PayInput& in, CalcState& st)
+// A number of the scale written with a point, shown with the user's separator.
+std::string withSeparator(const std::string& pointText, const std::string& sep)
 {
-    const PayEntries& e = *in.entries;
-    const int row = seniorityRow(e);
-    int amount;
-    if (st.ptosjorcom >= 620) {
-        amount = kAdicartB[row][st.ptosbasicos <= 971 ? 0 : 1];
-    } else {
-        int band = 0;
-        while (band < 5 && st.ptosbasicos > kBandTopA[band])
-            ++band;
-        amount = kAdicartA[row][band];
-    }
-    st.impadicart = Currency::pesos(amount);
-    const bool fullDay = st.ptosjorcom >= 600;
-    st.impincentivo = e.opincentivo == 1 ? Currency::pesos(fullDay ? 330 : 165) : Currency();
-    st.impnegro = Currency::pesos(fullDay ? 200 : 100);
+    const std::size_t dot = pointText.find('.');
+    if (dot == std::string::npos)
+        return pointText;
+    std::string out = pointText;
+    out.replace(dot, 1, sep);
+    return out;
 }
 
-void additionsAndMinimum(const PayInput& in, CalcState& st, Payslip& slip)
+} // namespace
+
+void positionAdditionAmounts(const PayInput& in, const PayScale& scale, CalcState& st)
+{
+    const PayEntries& e = *in.entries;
+    const auto row = static_cast<std::size_t>(seniorityRow(e));
+    if (st.ptosjorcom >= scale.jornadaCompleta006)
+        st.impadicart = scale.tablaB[row][band(scale.topesBandaB, st.ptosbasicos)];
+    else
+        st.impadicart = scale.tablaA[row][band(scale.topesBandaA, st.ptosbasicos)];
+    const bool fullDay = st.ptosjorcom >= scale.jornadaCompletaNacion;
+    st.impincentivo = e.opincentivo == 1 ? (fullDay ? scale.incentivoCargoJornada : scale.incentivoCargo) : Currency();
+    st.impnegro = fullDay ? scale.negroCargoJornada : scale.negroCargo;
+}
+
+void additionsAndMinimum(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip)
 {
     const PayEntries& e = *in.entries;
     std::string q006, q084, q113;
-    if (in.horasmedio && !in.cargo) {
-        q006 = hoursQuantity(in.numhorascod06, e.numhorascod06, 30);
-        q084 = hoursQuantity(in.numhorasincen, e.numhorasincen, 30);
-        q113 = hoursQuantity(in.numhorascod113, e.numhorascod113, 30);
-    } else if (in.horassup && !in.cargo) {
-        q006 = hoursQuantity(in.numhorascod06, e.numhorascod06, 15);
-        q084 = hoursQuantity(in.numhorasincen, e.numhorasincen, 24);
-        q113 = hoursQuantity(in.numhorascod113, e.numhorascod113, 24);
+    if ((in.horasmedio || in.horassup) && !in.cargo) {
+        const HoursRates& rates = in.horasmedio ? scale.horasMedio : scale.horasSuperior;
+        q006 = hoursQuantity(in.numhorascod06, e.numhorascod06, rates.horasTope006);
+        q084 = hoursQuantity(in.numhorasincen, e.numhorasincen, rates.horasMostradas084);
+        q113 = hoursQuantity(in.numhorascod113, e.numhorascod113, rates.horasMostradas113);
     }
 
     slip.append("006", "Adic. Art 2 y 3 Dcrto 5863/05", q006, st.impadicart, Column::earnings);
-    st.impproduct = Currency::fromDouble(st.impadicart.toDouble() * kProductShare);
-    // The quantity shows 0.7 (not the 0.07 share) in the user's notation.
-    slip.append("014", "Product Dcrto 5863/05", "0" + in.decimalSeparator + "7", st.impproduct, Column::earnings);
+    st.impproduct = Currency::fromDouble(st.impadicart.toDouble() * scale.parteProduct);
+    slip.append("014", "Product Dcrto 5863/05", withSeparator(scale.cantidadProduct, in.decimalSeparator),
+                st.impproduct, Column::earnings);
     if (st.impincentivo > Currency())
         slip.append("084", "Incentivo de Nación", q084, st.impincentivo, Column::earnings);
     slip.append("113", "Negro de Nación", q113, st.impnegro, Column::earnings);
 
     const Currency plusBase = st.impjornada + st.asigcat + st.impcompbas + st.imptardif + st.impantig + st.impzona;
-    st.impplus = Currency::fromDouble(plusBase.toDouble() * kPlusShare);
-    slip.append("188", "Plus Productividad", "7.0", st.impplus, Column::earnings);
+    st.impplus = Currency::fromDouble(plusBase.toDouble() * scale.partePlus);
+    slip.append("188", "Plus Productividad", scale.cantidadPlus, st.impplus, Column::earnings);
 
     // Whole days only: a fraction of a day withholds nothing. Nothing is
     // withheld from a plus that is not positive (negative hours): line 440
@@ -98,11 +88,11 @@ void additionsAndMinimum(const PayInput& in, CalcState& st, Payslip& slip)
     if (st.impplus <= Currency())
         st.impreajuste = Currency();
     else if (days == 1)
-        st.impreajuste = Currency::fromDouble(st.impplus.toDouble() * 0.25);
+        st.impreajuste = Currency::fromDouble(st.impplus.toDouble() * scale.partesReajuste[0]);
     else if (days == 2)
-        st.impreajuste = Currency::fromDouble(st.impplus.toDouble() * 0.5);
+        st.impreajuste = Currency::fromDouble(st.impplus.toDouble() * scale.partesReajuste[1]);
     else if (days == 3)
-        st.impreajuste = Currency::fromDouble(st.impplus.toDouble() * 0.75);
+        st.impreajuste = Currency::fromDouble(st.impplus.toDouble() * scale.partesReajuste[2]);
     else if (days > 3)
         st.impreajuste = st.impplus;
     else
@@ -112,16 +102,16 @@ void additionsAndMinimum(const PayInput& in, CalcState& st, Payslip& slip)
                    st.impadicart + st.impproduct + st.impplus - st.impreajuste;
 
     st.impminimo = Currency();
-    if (in.cargo && st.ptosbasicos > 900 && st.ptosbasicos < 1300) {
+    if (in.cargo && st.ptosbasicos > scale.puntosMinimoDesde && st.ptosbasicos < scale.puntosMinimoHasta) {
         st.sumaminimo = st.impjornada + st.asigcat + st.impcompbas + st.impantig + st.imptardif + st.impplus +
                         st.impincentivo + st.impnegro;
         // The zone does not count, and about 7 % of it is taken off.
-        const Currency zoneShare = Currency::fromDouble(st.impzona.toDouble() * kZoneFactor);
+        const Currency zoneShare = Currency::fromDouble(st.impzona.toDouble() * scale.factorZonaMinimo);
         st.aportesestimados =
-            (st.baseremun - st.impadicart - st.impproduct - zoneShare).toDouble() * kContributionRate;
+            (st.baseremun - st.impadicart - st.impproduct - zoneShare).toDouble() * scale.tasaAportesMinimo;
         const double d = st.sumaminimo.toDouble() - st.aportesestimados;
-        if (d < kMinimum.toDouble()) {
-            st.impminimo = Currency::fromDouble(kMinimum.toDouble() - d);
+        if (d < scale.minimo.toDouble()) {
+            st.impminimo = Currency::fromDouble(scale.minimo.toDouble() - d);
             slip.append("172", "Adic para mínimo", "", st.impminimo, Column::earnings);
         }
     }

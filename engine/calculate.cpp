@@ -22,7 +22,7 @@ void formTotals(const CalcState& st, Payslip& slip)
 
 } // namespace
 
-CalcResult calculate(const PayEntries& entries, const NumberFormat& format)
+CalcResult calculate(const PayEntries& entries, const NumberFormat& format, const PayScale& scale)
 {
     CalcResult result;
     if (!entries.cargo && !entries.horasmedio && !entries.horassup) {
@@ -45,19 +45,19 @@ CalcResult calculate(const PayEntries& entries, const NumberFormat& format)
     slip.docente = entries.docente;
 
     if (in.cargo) {
-        positionEarnings(in, st, slip);
-        positionAdditionAmounts(in, st);
+        positionEarnings(in, scale, st, slip);
+        positionAdditionAmounts(in, scale, st);
     } else {
-        hoursEarnings(in, st, slip);
+        hoursEarnings(in, scale, st, slip);
     }
-    seniorityAndZone(in, st, slip);
-    additionsAndMinimum(in, st, slip);
-    if (auto refused = transportAndFamily(in, st, slip, pendingDisc)) {
+    seniorityAndZone(in, scale, st, slip);
+    additionsAndMinimum(in, scale, st, slip);
+    if (auto refused = transportAndFamily(in, scale, st, slip, pendingDisc)) {
         result.payslip.reset();
         result.refusal = std::move(*refused);
         return result;
     }
-    deductions(in, st, slip);
+    deductions(in, scale, st, slip);
     formTotals(st, slip);
     return result;
 }

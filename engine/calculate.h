@@ -2,6 +2,7 @@
 // "Calcular" without windows: from what the controls hold to the payslip,
 // or to the reason the calculation was refused.
 #include "engine/pay_input.h"
+#include "engine/pay_scale.h"
 #include "engine/payslip.h"
 
 #include <optional>
@@ -18,7 +19,9 @@ struct CalcResult {
 };
 
 // Checks the pay basis, converts the entries, runs every group of concepts
-// once in the fixed order and forms the totals. The date is left empty.
-CalcResult calculate(const PayEntries& entries, const NumberFormat& format);
+// once in the fixed order, priced with the scale, and forms the totals. The
+// date is left empty.
+CalcResult calculate(const PayEntries& entries, const NumberFormat& format,
+                     const PayScale& scale = builtinScale());
 
 } // namespace haberes

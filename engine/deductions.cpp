@@ -9,27 +9,26 @@ namespace {
 struct PercentDeduction {
     int PayEntries::*box;
     Currency CalcState::*amount;
+    DeductionRate PayScale::*rate;
     std::string_view code;
     std::string_view concepto;
-    std::string_view quantity;
-    double rate;
     bool plusIncentive; // union dues add line 084 to the base
 };
 
-// In payslip order. The quantity texts are fixed, commas included.
-const PercentDeduction kDeductions[] = {
-    {&PayEntries::Iosper, &CalcState::impiosper, "505", "IOSPER", "3 %", 0.03, false},
-    {&PayEntries::Osplad, &CalcState::imposplad, "508", "OSPLAD", "3 %", 0.03, false},
-    {&PayEntries::APORTEJUB, &CalcState::impjubilacion, "502", "Aporte Jub.", "16 %", 0.16, false},
-    {&PayEntries::Ley4035, &CalcState::impley4035, "504", "Ley 4035", "0,6 %", 0.006, false},
-    {&PayEntries::ZUTEL, &CalcState::impzutel, "332", "ZUTEL", "2 %", 0.02, true},
-    {&PayEntries::cajacomp, &CalcState::impcajacomp, "512", "Caja Comp.", "4,5 %", 0.045, false},
-    {&PayEntries::Seguro3011, &CalcState::impseguro, "510", "Seguro 3011", "2 %", 0.02, false},
+// In payslip order.
+constexpr PercentDeduction kDeductions[] = {
+    {&PayEntries::Iosper, &CalcState::impiosper, &PayScale::iosper, "505", "IOSPER", false},
+    {&PayEntries::Osplad, &CalcState::imposplad, &PayScale::osplad, "508", "OSPLAD", false},
+    {&PayEntries::APORTEJUB, &CalcState::impjubilacion, &PayScale::jubilacion, "502", "Aporte Jub.", false},
+    {&PayEntries::Ley4035, &CalcState::impley4035, &PayScale::ley4035, "504", "Ley 4035", false},
+    {&PayEntries::ZUTEL, &CalcState::impzutel, &PayScale::zutel, "332", "ZUTEL", true},
+    {&PayEntries::cajacomp, &CalcState::impcajacomp, &PayScale::cajaComp, "512", "Caja Comp.", false},
+    {&PayEntries::Seguro3011, &CalcState::impseguro, &PayScale::seguro, "510", "Seguro 3011", false},
 };
 
 } // namespace
 
-void deductions(const PayInput& in, CalcState& st, Payslip& slip)
+void deductions(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip)
 {
     const PayEntries& e = *in.entries;
     if (st.impreajuste > Currency())
@@ -41,9 +40,10 @@ void deductions(const PayInput& in, CalcState& st, Payslip& slip)
             amount = Currency();
             continue;
         }
+        const DeductionRate& rate = scale.*d.rate;
         const Currency base = d.plusIncentive ? st.baseremun + st.impincentivo : st.baseremun;
-        amount = Currency::fromDouble(base.toDouble() * d.rate);
-        slip.append(d.code, d.concepto, d.quantity, amount, Column::deductions);
+        amount = Currency::fromDouble(base.toDouble() * rate.tasa);
+        slip.append(d.code, d.concepto, rate.cantidad, amount, Column::deductions);
     }
 }
 

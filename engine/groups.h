@@ -3,6 +3,7 @@
 // the amounts it owns in the state and appends its own lines.
 #include "engine/calc_state.h"
 #include "engine/pay_input.h"
+#include "engine/pay_scale.h"
 #include "engine/payslip.h"
 
 #include <optional>
@@ -10,25 +11,25 @@
 namespace haberes {
 
 // Category block, position mode: lines 001, 002, 052, 052, 016.
-void positionEarnings(const PayInput& in, CalcState& st, Payslip& slip);
+void positionEarnings(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);
 // Amounts of lines 006, 084 and 113 for a position (no line yet).
-void positionAdditionAmounts(const PayInput& in, CalcState& st);
+void positionAdditionAmounts(const PayInput& in, const PayScale& scale, CalcState& st);
 // Category block, hours mode: line 001 and the amounts of 006, 084, 113.
-void hoursEarnings(const PayInput& in, CalcState& st, Payslip& slip);
+void hoursEarnings(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);
 // Lines 010 and 078.
-void seniorityAndZone(const PayInput& in, CalcState& st, Payslip& slip);
+void seniorityAndZone(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);
 // Lines 006, 014, 084, 113, 188, the absence share, the remunerative base
 // and line 172.
-void additionsAndMinimum(const PayInput& in, CalcState& st, Payslip& slip);
+void additionsAndMinimum(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);
 
 // Lines 029, 1001, 1002, 1003, 1010. Refuses child counts whose allowance
 // would not fit; pendingDiscFailure tells that a failed conversion of the disabled-children
 // count, which comes after the children count in the record.
-std::optional<Refusal> transportAndFamily(const PayInput& in, CalcState& st, Payslip& slip,
-                                                    bool pendingDiscFailure);
+std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip,
+                                          bool pendingDiscFailure);
 // Allowance per child for the given bracket earnings.
-int childAllowanceRate(Currency bracketEarnings);
+int childAllowanceRate(const PayScale& scale, Currency bracketEarnings);
 // Line 440 and the seven percentage deductions.
-void deductions(const PayInput& in, CalcState& st, Payslip& slip);
+void deductions(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);
 
 } // namespace haberes

@@ -2,7 +2,7 @@
 
 namespace haberes {
 
-void selectSeniority(PayEntries& entries, int option)
+void selectSeniority(PayEntries& entries, int option, const PayScale& scale)
 {
     entries.Option.fill(false);
     if (option < 1 || option > 12) {
@@ -11,7 +11,7 @@ void selectSeniority(PayEntries& entries, int option)
         return;
     }
     entries.Option[static_cast<std::size_t>(option - 1)] = true;
-    entries.porantig = kSeniorityBrackets[static_cast<std::size_t>(option - 1)].porantig;
+    entries.porantig = scale.antiguedad[static_cast<std::size_t>(option - 1)];
     entries.porcantig = std::to_string(entries.porantig) + " %";
 }
 

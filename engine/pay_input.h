@@ -4,6 +4,7 @@
 // typed), and the same values converted to numbers (PayInput).
 #include "engine/currency.h"
 #include "engine/numbers.h"
+#include "engine/pay_scale.h"
 
 #include <array>
 #include <cstdint>
@@ -13,18 +14,14 @@
 
 namespace haberes {
 
-// ---- The seniority options and zone list, as the entry window offers them.
-struct SeniorityBracket {
-    std::string_view caption;
-    std::uint8_t porantig;
+// ---- The seniority options and zone list, as the entry window offers them;
+// their percentages belong to the pay scale.
+inline constexpr std::array<std::string_view, kSeniorityRows> kSeniorityCaptions{
+    "Menos de 1 año",     "Entre 1 y 2 años",   "Entre 2 y 5 años",   "Entre 5 y 7 años",
+    "Entre 7 y 10 años",  "Entre 10 y 12 años", "Entre 12 y 15 años", "Entre 15 y 17 años",
+    "Entre 17 y 20 años", "Entre 20 y 22 años", "Entre 22 y 24 años", "Más de 24 años",
 };
-inline constexpr std::array<SeniorityBracket, 12> kSeniorityBrackets{{
-    {"Menos de 1 año", 0},      {"Entre 1 y 2 años", 10},   {"Entre 2 y 5 años", 15},
-    {"Entre 5 y 7 años", 30},   {"Entre 7 y 10 años", 40},  {"Entre 10 y 12 años", 50},
-    {"Entre 12 y 15 años", 60}, {"Entre 15 y 17 años", 70}, {"Entre 17 y 20 años", 80},
-    {"Entre 20 y 22 años", 100}, {"Entre 22 y 24 años", 110}, {"Más de 24 años", 120},
-}};
-inline constexpr std::array<std::string_view, 5> kZoneItems{
+inline constexpr std::array<std::string_view, kZoneCount> kZoneItems{
     "Común", "Alejada radio urbano", "Desfavorable", "Muy desfavorable", "Zona Inhóspita"};
 
 // ---- What the controls hold: check boxes 0/1, options true/false, the zone
@@ -75,8 +72,9 @@ struct PayEntries {
 };
 
 // Selecting seniority option n (1 to 12; 0 selects none) as the entry
-// window's options do: sets Option, porantig and the text of porcantig.
-void selectSeniority(PayEntries& entries, int option);
+// window's options do: sets Option, and porantig and the text of porcantig
+// from the scale's percentage of that option.
+void selectSeniority(PayEntries& entries, int option, const PayScale& scale = builtinScale());
 
 // ---- Fields whose text goes through a number conversion, in the order of
 // the record. A refused calculation names the first one that fails.

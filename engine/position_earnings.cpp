@@ -3,12 +3,7 @@
 
 namespace haberes {
 
-namespace {
-constexpr double kPointValue = 0.8947;   // basic, complement, differentiated work
-constexpr double kDayPointValue = 1.094; // full day, extended day
-} // namespace
-
-void positionEarnings(const PayInput& in, CalcState& st, Payslip& slip)
+void positionEarnings(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip)
 {
     const PayEntries& e = *in.entries;
     st.cantidad = "1";
@@ -20,15 +15,15 @@ void positionEarnings(const PayInput& in, CalcState& st, Payslip& slip)
     h.punbasicos = e.puntosbasicos;
     h.carsel = e.cargox;
 
-    st.asigcat = Currency::fromDouble(st.ptosbasicos * kPointValue);
+    st.asigcat = Currency::fromDouble(st.ptosbasicos * scale.valorPunto);
     st.ptosjorcom = in.jorcom;
     st.ptosproljor = in.proljor;
     st.ptostardif = in.tardif;
-    st.impcompbas = Currency::fromDouble(in.compbas * kPointValue);
-    st.impjorcom = Currency::fromDouble(st.ptosjorcom * kDayPointValue);
-    st.impproljor = Currency::fromDouble(st.ptosproljor * kDayPointValue);
+    st.impcompbas = Currency::fromDouble(in.compbas * scale.valorPunto);
+    st.impjorcom = Currency::fromDouble(st.ptosjorcom * scale.valorPuntoJornada);
+    st.impproljor = Currency::fromDouble(st.ptosproljor * scale.valorPuntoJornada);
     st.impjornada = st.impjorcom + st.impproljor;
-    st.imptardif = Currency::fromDouble(st.ptostardif.toDouble() * kPointValue);
+    st.imptardif = Currency::fromDouble(st.ptostardif.toDouble() * scale.valorPunto);
 
     h.positionPointsShown = true;
     h.compbas = e.compbas;

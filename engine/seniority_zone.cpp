@@ -13,7 +13,7 @@ Currency percentOf(Currency base, int percent)
 
 } // namespace
 
-void seniorityAndZone(const PayInput& in, CalcState& st, Payslip& slip)
+void seniorityAndZone(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip)
 {
     const PayEntries& e = *in.entries;
     const Currency basezonal = st.impjornada + (st.asigcat + st.impcompbas + st.imptardif);
@@ -22,13 +22,8 @@ void seniorityAndZone(const PayInput& in, CalcState& st, Payslip& slip)
     if (e.porantig != 0)
         slip.append("010", "Antigüedad", e.porcantig, st.impantig, Column::earnings);
 
-    switch (e.zona) {
-    case 1: st.porzona = 20; break;
-    case 2: st.porzona = 40; break;
-    case 3: st.porzona = 80; break;
-    case 4: st.porzona = 120; break;
-    default: st.porzona = 0; break;
-    }
+    // No item chosen pays no zone.
+    st.porzona = e.zona >= 0 && e.zona < static_cast<int>(kZoneCount) ? scale.zona[static_cast<std::size_t>(e.zona)] : 0;
     if (st.porzona != 0) {
         st.impzona = percentOf(basezonal, st.porzona);
         slip.append("078", "As. por zona", std::to_string(st.porzona) + " %", st.impzona, Column::earnings);

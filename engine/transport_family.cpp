@@ -1,40 +1,45 @@
 // Kilometre allowance and family allowances.
 #include "engine/groups.h"
 
+#include <algorithm>
+
 namespace haberes {
 
 namespace {
 
-constexpr double kKmTestRate = 0.13472;
-constexpr double kKmTestCap = 161.8;
-constexpr double kKmRate = 0.195344;
-const Currency kKmCap = Currency::fromTicks(2346100); // 234.61
 constexpr int kWeeksPerMonth = 4;
-constexpr int kDisabledChildRate = 720;
 // The child allowances are 16-bit amounts in the pay scale's own tables.
 constexpr int kMaxChildAllowance = 32767;
 constexpr int kMaxChildren = 255;
 
-} // namespace
-
-int childAllowanceRate(Currency bracketEarnings)
+// Most children whose allowance at this rate still fits.
+int maxChildrenAt(int rate)
 {
-    if (bracketEarnings <= Currency::pesos(2400))
-        return 180;
-    if (bracketEarnings <= Currency::pesos(3600))
-        return 136;
-    return 91;
+    return rate > 0 ? std::min(kMaxChildAllowance / rate, kMaxChildren) : kMaxChildren;
 }
 
-std::optional<Refusal> transportAndFamily(const PayInput& in, CalcState& st, Payslip& slip, bool pendingDiscFailure)
+} // namespace
+
+int childAllowanceRate(const PayScale& scale, Currency bracketEarnings)
+{
+    if (bracketEarnings <= scale.topesHijo[0])
+        return scale.montosHijo[0];
+    if (bracketEarnings <= scale.topesHijo[1])
+        return scale.montosHijo[1];
+    return scale.montosHijo[2];
+}
+
+std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip,
+                                          bool pendingDiscFailure)
 {
     const PayEntries& e = *in.entries;
 
     if (e.transporte == 1) {
         st.kmsemanales = in.cantkm;
-        const double test = st.kmsemanales * kKmTestRate * kWeeksPerMonth;
-        st.imptransporte =
-            test >= kKmTestCap ? kKmCap : Currency::fromDouble(st.kmsemanales * kKmRate * kWeeksPerMonth);
+        const double test = st.kmsemanales * scale.tasaPruebaKm * kWeeksPerMonth;
+        st.imptransporte = test >= scale.topePruebaKm
+                               ? scale.topeKm
+                               : Currency::fromDouble(st.kmsemanales * scale.tasaKm * kWeeksPerMonth);
         slip.append("029", "transporte por KM", "", st.imptransporte, Column::earnings);
     }
 
@@ -44,9 +49,9 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, CalcState& st, Pay
         const Currency bracket = st.asigcat + st.impcompbas + st.impadicart + st.impproduct + st.impjornada +
                                  st.imptardif + st.impantig + st.impplus + st.impminimo + st.impzona +
                                  st.impincentivo + st.impnegro;
-        const int rate = childAllowanceRate(bracket);
-        if (st.canthijos * rate > kMaxChildAllowance)
-            return Refusal{Field::cantidadhijos, childCountMessage(Field::cantidadhijos, kMaxChildAllowance / rate)};
+        const int rate = childAllowanceRate(scale, bracket);
+        if (st.canthijos > maxChildrenAt(rate))
+            return Refusal{Field::cantidadhijos, childCountMessage(Field::cantidadhijos, maxChildrenAt(rate))};
         st.imphijos = Currency::pesos(st.canthijos * rate);
         slip.append("1001", "Sal fam hijo", std::to_string(st.canthijos), st.imphijos, Column::earnings);
     }
@@ -55,22 +60,22 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, CalcState& st, Pay
         return Refusal{Field::cantidadhijosdisc, fieldMessage(Field::cantidadhijosdisc)};
     if (e.hijosdisc == 1) {
         st.canthijosdisc = in.cantidadhijosdisc;
-        const int maxDisc = std::min(kMaxChildAllowance / kDisabledChildRate, kMaxChildren - st.canthijos);
+        const int maxDisc = std::min(maxChildrenAt(scale.montoHijoDiferenciado), kMaxChildren - st.canthijos);
         if (st.canthijosdisc > maxDisc)
             return Refusal{Field::cantidadhijosdisc, childCountMessage(Field::cantidadhijosdisc, maxDisc)};
-        st.imphijosdisc = Currency::pesos(st.canthijosdisc * kDisabledChildRate);
+        st.imphijosdisc = Currency::pesos(st.canthijosdisc * scale.montoHijoDiferenciado);
         slip.append("1002", "Sal fam hijo diferenciado", std::to_string(st.canthijosdisc), st.imphijosdisc,
                     Column::earnings);
     }
 
     const int children = st.canthijos + st.canthijosdisc;
-    if (children >= 3) {
-        st.impfamnum = Currency::pesos(3);
+    if (children >= scale.hijosFamiliaNumerosa) {
+        st.impfamnum = scale.familiaNumerosa;
         slip.append("1003", "Familia numerosa", std::to_string(children), st.impfamnum, Column::earnings);
     }
 
     if (e.conyuge == 1) {
-        st.impconyuge = Currency::pesos(15);
+        st.impconyuge = scale.conyuge;
         slip.append("1010", "Sal fam Cony", std::nullopt, st.impconyuge, Column::earnings);
     }
     return std::nullopt;

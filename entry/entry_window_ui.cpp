@@ -271,10 +271,9 @@ void EntryWindow::createUi()
     auto* brackets = new QButtonGroup(this);
     brackets->setObjectName(QStringLiteral("antiguedad"));
     for (std::size_t i = 0; i < ui_.Option.size(); ++i) {
-        const SeniorityBracket& b = kSeniorityBrackets[i];
         const QByteArray name = "Option" + QByteArray::number(static_cast<int>(i) + 1);
-        ui_.Option[i] = option(ui_.Frame1, name.constData(), qtext(b.caption),
-                               QString::number(b.porantig) + QStringLiteral(" %"));
+        ui_.Option[i] = option(ui_.Frame1, name.constData(), qtext(kSeniorityCaptions[i]),
+                               QString::number(builtinScale().antiguedad[i]) + QStringLiteral(" %"));
         brackets->addButton(ui_.Option[i]);
         seniority->addWidget(ui_.Option[i]);
     }

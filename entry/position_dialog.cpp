@@ -2,7 +2,7 @@
 
 #include "common/locale_format.h"
 #include "engine/numbers.h"
-#include "entry/positions.h"
+#include "engine/pay_scale.h"
 #include "entry/qt_text.h"
 
 #include <QComboBox>
@@ -35,7 +35,7 @@ bool codeMeansNone(const QString& code)
 
 } // namespace
 
-PositionDialog::PositionDialog(QWidget* parent) : QDialog(parent)
+PositionDialog::PositionDialog(QWidget* parent) : QDialog(parent), positions_(&builtinScale().cargos)
 {
     qRegisterMetaType<PositionTexts>();
     setObjectName(QStringLiteral("advertencia"));
@@ -84,9 +84,9 @@ PositionFields PositionDialog::fields() const
 {
     PositionFields f;
     if (codeRow_)
-        f.codigocargo = qtext(kPositions[*codeRow_].codigocargo);
+        f.codigocargo = qtext((*positions_)[*codeRow_].codigocargo);
     if (row_)
-        f.puntosbasicos = qtext(kPositions[*row_].puntosbasicos);
+        f.puntosbasicos = qtext((*positions_)[*row_].puntosbasicos);
     f.texts = texts();
     return f;
 }
@@ -97,7 +97,7 @@ void PositionDialog::enterFields(const QString& code, const PositionTexts& texts
     ui_.codcargo->setText(code);
     // Also when the code box already held this code: the row it chooses,
     // not what was left after "Salir sin datos".
-    chooseRow(findPositionByCode(utf8(code)));
+    chooseRow(positions_->find(utf8(code)));
     if (ui_.cargox->currentText() != texts.cargox)
         ui_.cargox->setEditText(texts.cargox);
     setTextIfChanged(ui_.punbas, texts.punbas);
@@ -112,16 +112,16 @@ void PositionDialog::onCodeChanged(const QString& code)
     if (settling_)
         return;
     QScopedValueRollback guard(settling_, true);
-    chooseRow(findPositionByCode(utf8(code)));
+    chooseRow(positions_->find(utf8(code)));
 }
 
 void PositionDialog::onNamePicked(int row)
 {
-    if (settling_ || row < 0 || row >= static_cast<int>(kPositionCount))
+    if (settling_ || row < 0 || row >= static_cast<int>(positions_->size()))
         return;
     QScopedValueRollback guard(settling_, true);
     const auto r = static_cast<std::size_t>(row);
-    setTextIfChanged(ui_.codcargo, qtext(kPositions[r].codigocargo));
+    setTextIfChanged(ui_.codcargo, qtext((*positions_)[r].codigocargo));
     // The code path is not re-entered; it would find this very row (codes
     // are unique), so the row is applied here.
     chooseRow(r);
@@ -133,13 +133,13 @@ void PositionDialog::chooseRow(std::optional<std::size_t> row)
     row_ = row;
 
     const int index = row ? static_cast<int>(*row) : -1;
-    const QString name = row ? qtext(kPositions[*row].cargox) : QString();
+    const QString name = row ? qtext((*positions_)[*row].cargox) : QString();
     if (ui_.cargox->currentIndex() != index)
         ui_.cargox->setCurrentIndex(index);
     if (ui_.cargox->currentText() != name)
         ui_.cargox->setEditText(name);
 
-    const PositionRecord* p = row ? &kPositions[*row] : nullptr;
+    const PositionRecord* p = row ? &(*positions_)[*row] : nullptr;
     setTextIfChanged(ui_.punbas, p ? qtext(p->puntosbasicos) : QString());
     setTextIfChanged(ui_.proljor, p ? qtext(p->proljornada) : QString());
     setTextIfChanged(ui_.jorcom, p ? qtext(p->jorcompleta) : QString());

@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace haberes {
 
+class PositionTable;
+
 // The texts "Listo" hands to the entry window and the payslip header.
 struct PositionTexts {
     QString codcargo; // the code box, as typed
@@ -85,6 +87,8 @@ private:
     // the current entry of the other five. They move together, except that
     // "Salir sin datos" clears the code column alone.
     std::optional<std::size_t> codeRow_;
+    // The table of positions listed.
+    const PositionTable* positions_;
     std::optional<std::size_t> row_;
     // Set while one user action settles: choosing by name sets the code and
     // choosing by code sets the name; neither may start the other again.

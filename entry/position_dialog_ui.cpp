@@ -1,7 +1,7 @@
 // The controls of the position dialog and where they stand.
 #include "entry/position_dialog.h"
 
-#include "entry/positions.h"
+#include "engine/pay_scale.h"
 #include "entry/qt_text.h"
 
 #include <QAbstractItemView>
@@ -73,7 +73,7 @@ void PositionDialog::createUi()
     QObject::disconnect(ui_.cargox->lineEdit(), &QLineEdit::returnPressed, ui_.cargox, nullptr);
     ui_.cargox->setMaxVisibleItems(20);
     int widest = 0;
-    for (const PositionRecord& p : kPositions) {
+    for (const PositionRecord& p : positions_->rows()) {
         const QString name = qtext(p.cargox);
         ui_.cargox->addItem(name);
         widest = std::max(widest, ui_.cargox->fontMetrics().horizontalAdvance(name));

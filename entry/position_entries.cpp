@@ -1,14 +1,13 @@
 #include "entry/position_entries.h"
 
-#include "entry/positions.h"
 
 namespace haberes {
 
-void choosePositionByCode(PayEntries& e, std::string_view code)
+void choosePositionByCode(PayEntries& e, std::string_view code, const PayScale& scale)
 {
     e.codigocargo = code;
-    if (auto row = findPositionByCode(code)) {
-        const PositionRecord& p = kPositions[*row];
+    if (auto row = scale.cargos.find(code)) {
+        const PositionRecord& p = scale.cargos[*row];
         e.cargox = p.cargox;
         e.puntosbasicos = p.puntosbasicos;
         e.punbas = p.puntosbasicos;

@@ -2,7 +2,6 @@
 // Entries and look-ups shared by the engine tests.
 #include "engine/calculate.h"
 #include "entry/position_entries.h"
-#include "entry/positions.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +17,7 @@ inline PayEntries position(const std::string& code)
 {
     PayEntries e;
     e.cargo = true;
-    EXPECT_TRUE(findPositionByCode(code)) << code;
+    EXPECT_TRUE(builtinScale().cargos.find(code)) << code;
     choosePositionByCode(e, code);
     return e;
 }

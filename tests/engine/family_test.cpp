@@ -26,11 +26,11 @@ TEST(Transport, KilometreCapBetween300And301)
 
 TEST(Family, RatePerChildByBracketEarnings)
 {
-    EXPECT_EQ(childAllowanceRate(money("2400")), 180);
-    EXPECT_EQ(childAllowanceRate(money("2400.0001")), 136);
-    EXPECT_EQ(childAllowanceRate(money("3600")), 136);
-    EXPECT_EQ(childAllowanceRate(money("3600.0001")), 91);
-    EXPECT_EQ(childAllowanceRate(money("-5")), 180);
+    EXPECT_EQ(childAllowanceRate(builtinScale(), money("2400")), 180);
+    EXPECT_EQ(childAllowanceRate(builtinScale(), money("2400.0001")), 136);
+    EXPECT_EQ(childAllowanceRate(builtinScale(), money("3600")), 136);
+    EXPECT_EQ(childAllowanceRate(builtinScale(), money("3600.0001")), 91);
+    EXPECT_EQ(childAllowanceRate(builtinScale(), money("-5")), 180);
 }
 
 TEST(Family, KilometresDoNotMoveTheBracket)

@@ -74,7 +74,7 @@ void checkInvariants(const PayEntries& e, const NumberFormat& format)
 TEST(Invariants, EveryPositionSeniorityAndZone)
 {
     unsigned k = 0;
-    for (const PositionRecord& row : kPositions) {
+    for (const PositionRecord& row : builtinScale().cargos) {
         PayEntries e = position(std::string(row.codigocargo));
         for (int option = 0; option <= 12; ++option) {
             selectSeniority(e, option);

@@ -1,6 +1,6 @@
 // The built-in table of positions: its shape, so that a transcription slip
 // cannot pass, and the look-up by code.
-#include "entry/positions.h"
+#include "engine/pay_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 using namespace haberes;
 
 namespace {
+
+const PositionTable& kPositions = builtinScale().cargos;
 
 int number(std::string_view text)
 {
@@ -117,12 +119,12 @@ TEST(Positions, NamesKeepTheirSpacesAndSigns)
 
 TEST(Positions, LookupMatchesTheWholeCodeOnly)
 {
-    EXPECT_EQ(findPositionByCode("604"), 3u);
+    EXPECT_EQ(kPositions.find("604"), 3u);
     EXPECT_EQ(kPositions[3].cargox, "Asesor Pedagógico");
     EXPECT_EQ(kPositions[3].puntosbasicos, "3146");
-    EXPECT_EQ(findPositionByCode("999"), 0u);
+    EXPECT_EQ(kPositions.find("999"), 0u);
     for (const char* miss : {"60", "6040", "000", "", " 604", "604 ", "123"})
-        EXPECT_FALSE(findPositionByCode(miss)) << miss;
+        EXPECT_FALSE(kPositions.find(miss)) << miss;
     EXPECT_EQ(kPositions[7].codigocargo, "928"); // the second "Asistente Social"
     EXPECT_EQ(kPositions[14].codigocargo, "750");
     EXPECT_EQ(kPositions[16].puntosbasicos, "1480");
