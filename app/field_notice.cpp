@@ -1,5 +1,8 @@
 #include "app/field_notice.h"
 
+#include "engine/messages.h"
+#include "entry/qt_text.h"
+
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -14,7 +17,7 @@ FieldNotice messageBoxNotice()
         if (!*box || (*box)->parentWidget() != near) {
             if (*box)
                 (*box)->deleteLater();
-            *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Dato incorrecto"), message,
+            *box = new QMessageBox(QMessageBox::Warning, qtext(kRefusedBoxTitle), message,
                                    QMessageBox::Ok, near);
             (*box)->setObjectName(QStringLiteral("datoincorrecto"));
             (*box)->button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));

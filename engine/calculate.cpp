@@ -34,7 +34,8 @@ CalcResult calculate(const PayEntries& entries, const NumberFormat& format, cons
     // limit is known once the earnings are computed.
     const bool pendingDisc = read.failed == Field::cantidadhijosdisc;
     if (read.failed && !pendingDisc) {
-        result.refusal = {read.failed, fieldMessage(*read.failed)};
+        const Field f = *read.failed;
+        result.refusal = {f, fieldMessage(f, fieldText(entries, f), format.decimalSeparator)};
         return result;
     }
     const PayInput& in = read.input;

@@ -1,6 +1,7 @@
 #pragma once
 // "Calcular" without windows: from what the controls hold to the payslip,
 // or to the reason the calculation was refused.
+#include "engine/messages.h"
 #include "engine/pay_input.h"
 #include "engine/pay_scale.h"
 #include "engine/payslip.h"
@@ -9,8 +10,6 @@
 #include <string>
 
 namespace haberes {
-
-inline constexpr std::string_view kNoPayBasisMessage = "No seleccionaste cargo ni horas";
 
 struct CalcResult {
     std::optional<Payslip> payslip;

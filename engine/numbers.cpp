@@ -185,3 +185,99 @@ std::string formatReal(double value, std::string_view sep)
 }
 
 } // namespace haberes
+
+namespace haberes {
+
+namespace {
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.substr(i).starts_with(from)) {
+            out.append(to);
+            i += from.size();
+        } else {
+            out.push_back(text[i++]);
+        }
+    }
+    return out;
+}
+
+// Whether the integer part of text (up to the decimal separator) is
+// digits grouped by mark in threes: "1.000.000", "-12.500".
+bool groupedInThrees(std::string_view text, std::string_view mark, std::string_view sep)
+{
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    if (const std::size_t s = text.find(sep); !sep.empty() && s != std::string_view::npos)
+        text = text.substr(0, s);
+    std::size_t groups = 0;
+    for (std::size_t start = 0;; ++groups) {
+        const std::size_t end = text.find(mark, start);
+        const std::string_view group = text.substr(start, end == std::string_view::npos ? end : end - start);
+        const bool digits = !group.empty() && group.find_first_not_of("0123456789") == std::string_view::npos;
+        if (!digits || (groups == 0 ? group.size() > 3 : group.size() != 3))
+            return false;
+        if (end == std::string_view::npos)
+            return groups > 0;
+        start = end + mark.size();
+    }
+}
+
+} // namespace
+
+NumberDiagnosis diagnoseNumberText(std::string_view text, std::string_view sep)
+{
+    NumberDiagnosis d;
+    const std::string_view t = trimBlanks(text);
+    if (t.empty()) {
+        d.fault = NumberFault::empty;
+        return d;
+    }
+    if (auto number = parseNumberText(t, sep)) {
+        d.fault = number->negative ? NumberFault::tooSmall : NumberFault::tooLarge;
+        return d;
+    }
+    for (std::string_view mark : {std::string_view(","), std::string_view(".")}) {
+        if (mark == sep || t.find(mark) == std::string_view::npos)
+            continue;
+        d.mark = mark;
+        const std::size_t first = t.find(mark);
+        const bool once = t.find(mark, first + 1) == std::string_view::npos;
+        if (once) {
+            std::string decimal = replaceAll(t, mark, sep);
+            if (parseNumberText(decimal, sep)) {
+                d.asDecimal = std::move(decimal);
+                // One mark before exactly three digits, as in "3.146", may
+                // as well separate thousands.
+                if (groupedInThrees(t, mark, sep)) {
+                    d.fault = NumberFault::decimalOrThousands;
+                    d.asWhole = replaceAll(t, mark, "");
+                } else {
+                    d.fault = NumberFault::otherSeparator;
+                }
+                return d;
+            }
+        }
+        std::string whole = replaceAll(t, mark, "");
+        if (groupedInThrees(t, mark, sep) && parseNumberText(whole, sep)) {
+            d.fault = NumberFault::groupedDigits;
+            d.asWhole = std::move(whole);
+            return d;
+        }
+    }
+    d = NumberDiagnosis{};
+    return d;
+}
+
+} // namespace haberes

@@ -40,6 +40,28 @@ std::optional<std::uint8_t> toByte(std::string_view text, std::string_view sep);
 std::optional<Currency> toCurrency(std::string_view text, std::string_view sep, std::int64_t maxMagnitude);
 std::optional<double> toReal(std::string_view text, std::string_view sep, double maxMagnitude);
 
+// ---- Why a text did not convert, so that the user can be told what to
+// type instead.
+enum class NumberFault {
+    empty,              // nothing but blanks
+    otherSeparator,     // "2.5" under a decimal comma
+    decimalOrThousands, // "3.146" under a decimal comma: the other mark before three digits
+    groupedDigits,      // "1.000.000" or "1.000,5" under a decimal comma
+    notNumber,          // letters, exponents, anything else
+    tooLarge,           // a number text above the conversion's range
+    tooSmall,           // a number text below it
+};
+struct NumberDiagnosis {
+    NumberFault fault = NumberFault::notNumber;
+    std::string mark;      // the other mark the text holds ("." or ",")
+    std::string asDecimal; // the text read with the other mark as the decimal separator
+    std::string asWhole;   // the text with the marks dropped, read as thousands
+};
+// Meant for a text a conversion refused: a number text is taken to have
+// passed the range, on the side of its sign; anything else is judged by its
+// shape. asDecimal and asWhole are number texts whenever they are set.
+NumberDiagnosis diagnoseNumberText(std::string_view text, std::string_view decimalSeparator);
+
 // A double as plain decimal text: at most 15 significant digits, no
 // exponent, no grouping, no trailing zeros ("1294,6").
 std::string formatReal(double value, std::string_view decimalSeparator);

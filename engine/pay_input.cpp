@@ -17,48 +17,35 @@ void selectSeniority(PayEntries& entries, int option, const PayScale& scale)
 
 namespace {
 
-struct FieldInfo {
-    std::string_view name;
-    std::string_view box;      // the box as the user sees it
-    std::string_view mustHold; // what it must hold
+constexpr std::string_view kFieldNames[] = {
+    "punbas", "jorcom", "proljor", "tardif", "compbas",
+    "numerohorasmed", "numerohorassup", "numhorascod06", "numhorasincen", "numhorascod113",
+    "dinasist", "cantkm", "cantidadhijos", "cantidadhijosdisc",
 };
-
-constexpr std::string_view kInteger = "un número entero entre -32768 y 32767";
-constexpr std::string_view kReal = "un número entre -1000000000 y 1000000000";
-constexpr std::string_view kCount = "un número entero entre 0 y 255";
-
-constexpr FieldInfo kFields[] = {
-    {"punbas", "\"Puntos básicos\"", kInteger},
-    {"jorcom", "\"Jorn. completa\"", kInteger},
-    {"proljor", "\"Prol. de jornada\"", kInteger},
-    {"tardif", "\"Tarea diferenc.\"", kReal},
-    {"compbas", "\"Comp básico\"", kReal},
-    {"numerohorasmed", "\"Número de horas N. Medio\"", kReal},
-    {"numerohorassup", "\"Número de horas N. Superior\"", kReal},
-    {"numhorascod06", "\"Número de horas con código 06\"", kReal},
-    {"numhorasincen", "\"Número de horas con incentivo\"", kReal},
-    {"numhorascod113", "\"Número de horas con código 113\"", kReal},
-    {"dinasist", "La cantidad de días de \"Inasistencias Just\"", kReal},
-    {"cantkm", "\"cantidad de km semanales\"", "un número entero entre 0 y 32767"},
-    {"cantidadhijos", "\"¿Cuántos Hijos?\"", kCount},
-    {"cantidadhijosdisc", "\"¿Cuántos Hijos?\" de \"Hijos Diferenc\"", kCount},
-};
-
-const FieldInfo& info(Field f) { return kFields[static_cast<int>(f)]; }
 
 } // namespace
 
-std::string_view fieldName(Field field) { return info(field).name; }
+std::string_view fieldName(Field field) { return kFieldNames[static_cast<int>(field)]; }
 
-std::string fieldMessage(Field field)
+const std::string& fieldText(const PayEntries& e, Field field)
 {
-    const FieldInfo& i = info(field);
-    return std::string(i.box) + " debe ser " + std::string(i.mustHold);
-}
-
-std::string childCountMessage(Field field, int maxCount)
-{
-    return std::string(info(field).box) + " debe ser un número entero entre 0 y " + std::to_string(maxCount);
+    switch (field) {
+    case Field::punbas: return e.punbas;
+    case Field::jorcom: return e.jorcom;
+    case Field::proljor: return e.proljor;
+    case Field::tardif: return e.tardif;
+    case Field::compbas: return e.compbas;
+    case Field::numerohorasmed: return e.numerohorasmed;
+    case Field::numerohorassup: return e.numerohorassup;
+    case Field::numhorascod06: return e.numhorascod06;
+    case Field::numhorasincen: return e.numhorasincen;
+    case Field::numhorascod113: return e.numhorascod113;
+    case Field::dinasist: return e.dinasist;
+    case Field::cantkm: return e.cantkm;
+    case Field::cantidadhijos: return e.cantidadhijos;
+    case Field::cantidadhijosdisc: return e.cantidadhijosdisc;
+    }
+    return e.docente; // not reached: every field is listed
 }
 
 ReadResult readPayInput(const PayEntries& e, const NumberFormat& format)

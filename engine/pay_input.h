@@ -84,12 +84,8 @@ enum class Field {
     dinasist, cantkm, cantidadhijos, cantidadhijosdisc,
 };
 std::string_view fieldName(Field field);
-// The Spanish message shown when the field cannot be used: names the box as
-// the user sees it and says what it must hold.
-std::string fieldMessage(Field field);
-// Messages for child counts whose allowance would pass the largest amount
-// the payslip can carry, or whose sum passes 255.
-std::string childCountMessage(Field field, int maxCount);
+// The text the field's box holds.
+const std::string& fieldText(const PayEntries& entries, Field field);
 
 // Why a calculation did not start.
 struct Refusal {

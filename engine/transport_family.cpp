@@ -1,5 +1,6 @@
 // Kilometre allowance and family allowances.
 #include "engine/groups.h"
+#include "engine/messages.h"
 
 #include <algorithm>
 
@@ -57,7 +58,8 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& sc
     }
 
     if (pendingDiscFailure)
-        return Refusal{Field::cantidadhijosdisc, fieldMessage(Field::cantidadhijosdisc)};
+        return Refusal{Field::cantidadhijosdisc,
+                       fieldMessage(Field::cantidadhijosdisc, e.cantidadhijosdisc, in.decimalSeparator)};
     if (e.hijosdisc == 1) {
         st.canthijosdisc = in.cantidadhijosdisc;
         const int maxDisc = std::min(maxChildrenAt(scale.montoHijoDiferenciado), kMaxChildren - st.canthijos);

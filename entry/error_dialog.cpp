@@ -1,6 +1,6 @@
 #include "entry/error_dialog.h"
 
-#include "engine/calculate.h"
+#include "engine/messages.h"
 #include "entry/qt_text.h"
 
 #include <QHBoxLayout>
@@ -14,7 +14,7 @@ namespace haberes {
 ErrorDialog::ErrorDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("error"));
-    setWindowTitle(QStringLiteral("Error de selección"));
+    setWindowTitle(qtext(kNoPayBasisTitle));
     setModal(false);
     createUi();
 }

@@ -143,7 +143,7 @@ TEST_F(Story, ABoxThatDoesNotConvertIsNamedAndFocused)
     calcular();
 
     ASSERT_EQ(notices.size(), 1);
-    EXPECT_EQ(notices.first(), qtext(fieldMessage(Field::cantidadhijos)));
+    EXPECT_EQ(notices.first(), "La cantidad de \"Hijos\" no es un número: escribí solo cifras, por ejemplo 2");
     EXPECT_EQ(noticeNear, entry());
     EXPECT_EQ(entry()->focusWidget(), box("cantidadhijos"));
     EXPECT_EQ(box("cantidadhijos")->selectedText(), "dos");
@@ -167,7 +167,7 @@ TEST_F(Story, ARefusedBoxOfTheDialogShowsTheDialog)
     EXPECT_EQ(payslipWindow(), nullptr);
     EXPECT_TRUE(dialog()->isVisible());
     ASSERT_EQ(notices.size(), 1);
-    EXPECT_EQ(notices.first(), qtext(fieldMessage(Field::jorcom)));
+    EXPECT_EQ(notices.first(), "\"Jorn. completa\" no es un número: escribí solo cifras, por ejemplo 100");
     EXPECT_EQ(noticeNear, dialog());
     EXPECT_EQ(dialog()->focusWidget(), control<QLineEdit>(dialog(), "jorcom"));
 }

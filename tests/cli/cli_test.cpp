@@ -147,7 +147,7 @@ TEST(Cli, RefusalsAreNormalResults)
     EXPECT_EQ(object(run.lines[0]).value("error").toString(), QStringLiteral("No seleccionaste cargo ni horas"));
     EXPECT_EQ(object(run.lines[1]).value("field").toString(), QStringLiteral("punbas"));
     EXPECT_EQ(object(run.lines[2]).value("error").toString(),
-              QStringLiteral("\"¿Cuántos Hijos?\" debe ser un número entero entre 0 y 255"));
+              QStringLiteral("La cantidad de \"Hijos\" es demasiado grande: como máximo 255 hijos"));
 }
 
 TEST(Cli, LocaleDecidesTheSeparatorBothWays)

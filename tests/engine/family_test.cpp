@@ -129,5 +129,5 @@ TEST(Family, SumOfChildrenStaysWithin255)
     CalcResult r = calculate(e, kComma);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.refusal.field, Field::cantidadhijosdisc);
-    EXPECT_EQ(r.refusal.message, "\"¿Cuántos Hijos?\" de \"Hijos Diferenc\" debe ser un número entero entre 0 y 0");
+    EXPECT_EQ(r.refusal.message, "La cantidad de \"Hijos Diferenc\" es demasiado grande: como máximo 0 hijos");
 }

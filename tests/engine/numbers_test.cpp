@@ -102,3 +102,52 @@ TEST(RealText, FifteenSignificantDigitsInPlainNotation)
     EXPECT_EQ(formatReal(-0.0, kComma), "0");
     EXPECT_EQ(formatReal(1.0 / 3, kPoint), "0.333333333333333");
 }
+
+TEST(NumberFaults, ShapeDecidesTheFault)
+{
+    struct Case {
+        const char* text;
+        const char* sep;
+        NumberFault fault;
+        const char* asDecimal;
+        const char* asWhole;
+    };
+    const Case cases[] = {
+        {"", ",", NumberFault::empty, "", ""},
+        {" \t ", ",", NumberFault::empty, "", ""},
+        {"2.5", ",", NumberFault::otherSeparator, "2,5", ""},
+        {"-.5", ",", NumberFault::otherSeparator, "-,5", ""},
+        {"1234.567", ",", NumberFault::otherSeparator, "1234,567", ""},
+        {"2,5", ".", NumberFault::otherSeparator, "2.5", ""},
+        {"2.5", "٫", NumberFault::otherSeparator, "2٫5", ""},
+        {"3.146", ",", NumberFault::decimalOrThousands, "3,146", "3146"},
+        {"-12.500", ",", NumberFault::decimalOrThousands, "-12,500", "-12500"},
+        {"1.000.000", ",", NumberFault::groupedDigits, "", "1000000"},
+        {"1.000,25", ",", NumberFault::groupedDigits, "", "1000,25"},
+        {"1,000,000.5", ".", NumberFault::groupedDigits, "", "1000000.5"},
+        {"1.00.000", ",", NumberFault::notNumber, "", ""},
+        {"1.5.5", ",", NumberFault::notNumber, "", ""},
+        {".", ",", NumberFault::notNumber, "", ""},
+        {"abc", ",", NumberFault::notNumber, "", ""},
+        {"1e3", ".", NumberFault::notNumber, "", ""},
+        {"12 horas", ",", NumberFault::notNumber, "", ""},
+        {"-", ",", NumberFault::notNumber, "", ""},
+        {"1,5,5", ",", NumberFault::notNumber, "", ""},
+        {"99999999999999999999", ",", NumberFault::tooLarge, "", ""},
+        {"+40000", ",", NumberFault::tooLarge, "", ""},
+        {"-40000,5", ",", NumberFault::tooSmall, "", ""},
+    };
+    for (const Case& c : cases) {
+        const NumberDiagnosis d = diagnoseNumberText(c.text, c.sep);
+        EXPECT_EQ(d.fault, c.fault) << c.text;
+        EXPECT_EQ(d.asDecimal, c.asDecimal) << c.text;
+        EXPECT_EQ(d.asWhole, c.asWhole) << c.text;
+        // What the user is told to type is itself a number text.
+        if (!d.asDecimal.empty()) {
+            EXPECT_TRUE(parseNumberText(d.asDecimal, c.sep)) << c.text;
+        }
+        if (!d.asWhole.empty()) {
+            EXPECT_TRUE(parseNumberText(d.asWhole, c.sep)) << c.text;
+        }
+    }
+}

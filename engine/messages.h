@@ -1,0 +1,26 @@
+#pragma once
+// Every message a refused calculation shows, in one table, the same for the
+// windows and haberes-cli. A refused box is named as the user sees it, and
+// the message says what is wrong and what to type instead.
+#include "engine/pay_input.h"
+
+#include <string>
+#include <string_view>
+
+namespace haberes {
+
+// No pay basis chosen: the entry window's message dialog.
+inline constexpr std::string_view kNoPayBasisTitle = "Error de selección";
+inline constexpr std::string_view kNoPayBasisMessage = "No seleccionaste cargo ni horas";
+
+// Title of the notice about a refused box.
+inline constexpr std::string_view kRefusedBoxTitle = "Dato incorrecto";
+
+// A box whose text did not go through its conversion: text is what it
+// holds, decimalSeparator the locale's.
+std::string fieldMessage(Field field, std::string_view text, std::string_view decimalSeparator);
+
+// A child count whose allowance would not fit: at most maxCount.
+std::string childCountMessage(Field field, int maxCount);
+
+} // namespace haberes
