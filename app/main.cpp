@@ -2,6 +2,7 @@
 // window to the payslip window.
 #include "app/display.h"
 #include "app/program.h"
+#include "common/qt_spanish.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -14,6 +15,8 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("haberes"));
+    if (!haberes::installQtSpanish(app))
+        std::fputs(haberes::kNoQtSpanishMessage, stderr);
 
     haberes::Program program;
     // Queued: "Salir" and the close control ask from inside their own events.

@@ -2,6 +2,7 @@
 #include "cli/payslip_json.h"
 #include "cli/record_json.h"
 #include "common/locale_format.h"
+#include "common/qt_spanish.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -47,6 +48,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("haberes-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HABERES_VERSION));
+    // The parser's own help and error texts; without the catalogue they stay in English.
+    installQtSpanish(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Calcula recibos de haberes a partir de registros JSON Lines."));
