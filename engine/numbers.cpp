@@ -132,6 +132,11 @@ std::optional<double> toReal(std::string_view text, std::string_view sep, double
     }
     double v = 0;
     auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), v);
+    // Below 1 the only way out of range is too small: the nearest double is 0.
+    if (ec == std::errc::result_out_of_range && d->integerDigits.empty()) {
+        ec = std::errc();
+        v = 0;
+    }
     if (ec != std::errc() || ptr != plain.data() + plain.size() || !(v <= maxMagnitude))
         return std::nullopt;
     return d->negative ? -v : v;

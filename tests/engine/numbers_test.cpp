@@ -89,6 +89,19 @@ TEST(Conversions, RealIsTheNearestDoubleWithinTheLimit)
     EXPECT_TRUE(std::signbit(*toReal("-0", kComma, 1e9)));
 }
 
+TEST(Conversions, RealTooSmallForADoubleIsZeroNotOutOfRange)
+{
+    const std::string zeros(400, '0');
+    EXPECT_EQ(*toReal("0," + zeros + "1", kComma, 1e9), 0.0);
+    EXPECT_EQ(*toReal(" -," + zeros + "9 ", kComma, 1e9), 0.0);
+    // Still the nearest double where one is above zero: the smallest
+    // subnormal, and half of it rounding to even (zero).
+    EXPECT_EQ(*toReal("0." + std::string(323, '0') + "5", kPoint, 1e9), 4.9406564584124654e-324);
+    EXPECT_EQ(*toReal("0." + std::string(323, '0') + "247", kPoint, 1e9), 0.0);
+    // Large numbers are still refused.
+    EXPECT_FALSE(toReal("1" + zeros + ",0", kComma, 1e300));
+}
+
 TEST(RealText, FifteenSignificantDigitsInPlainNotation)
 {
     EXPECT_EQ(formatReal(20 * 64.73, kComma), "1294,6");
