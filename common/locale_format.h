@@ -13,8 +13,8 @@ namespace haberes {
 NumberFormat numberFormat(const QLocale& locale);
 // Short date followed by the time, as the payslip shows it.
 QString payslipDate(const QLocale& locale, const QDateTime& when);
-// The locale named like "es_AR", "en_US" or "C"; nothing for a name Qt does
-// not know.
+// The locale named like "es_AR", "en_US" or "C", with or without a codeset
+// and modifier ("es_AR.UTF-8@euro"); nothing for a name Qt does not know.
 std::optional<QLocale> localeByName(const QString& name);
 
 } // namespace haberes
