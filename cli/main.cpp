@@ -1,4 +1,7 @@
 // haberes-cli: the payslip engine on JSON Lines.
+#include "cli/arguments.h"
+#include "cli/block_writer.h"
+#include "cli/line_reader.h"
 #include "cli/payslip_json.h"
 #include "cli/record_json.h"
 #include "common/locale_format.h"
@@ -8,8 +11,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <iostream>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace haberes;
 
@@ -36,9 +39,32 @@ private:
     std::string text_;
 };
 
-bool isBlankLine(const std::string& line)
+bool isBlankLine(std::string_view line)
 {
-    return line.find_first_not_of(" \t\r") == std::string::npos;
+    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+char* put(char* at, char c)
+{
+    *at = c;
+    return at + 1;
+}
+
+void writeMalformed(cli::BlockWriter& out, const std::optional<std::string>& key, std::string_view error)
+{
+    out.append(cli::malformedJsonBound(key, error) + 1,
+               [&](char* at) { return put(cli::writeMalformedJson(at, key, error), '\n'); });
+}
+
+// Help and version texts too: a failed write is never a success.
+int writeText(const QString& text)
+{
+    cli::BlockWriter out(STDOUT_FILENO);
+    out.append(text.toStdString());
+    if (out.flush())
+        return 0;
+    std::fprintf(stderr, "%s\n", cli::writeFailureMessage(out.error()).c_str());
+    return 2;
 }
 
 } // namespace
@@ -64,14 +90,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "haberes-cli: %s\n", qPrintable(parser.errorText()));
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("haberes-cli %s\n", HABERES_VERSION);
-        return 0;
-    }
+    if (parser.isSet(QStringLiteral("help")))
+        return writeText(parser.helpText());
+    if (parser.isSet(QStringLiteral("version")))
+        return writeText(QStringLiteral("haberes-cli " HABERES_VERSION "\n"));
     const QStringList args = parser.positionalArguments();
     if (args.size() > 1) {
         std::fprintf(stderr, "haberes-cli: se espera a lo sumo un archivo\n");
@@ -91,42 +113,55 @@ int main(int argc, char* argv[])
     const NumberFormat format = numberFormat(locale);
     DateText date(locale);
 
-    std::ifstream file;
-    std::istream* input = &std::cin;
+    int fd = STDIN_FILENO;
     if (!args.isEmpty() && args.first() != QLatin1String("-")) {
-        file.open(args.first().toStdString(), std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "haberes-cli: no se puede leer %s\n", qPrintable(args.first()));
+        const std::string name = cli::argumentBytes(argc, argv, args.first());
+        fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            std::fprintf(stderr, "haberes-cli: no se puede leer %s\n", name.c_str());
             return 2;
         }
-        input = &file;
     }
-    std::ios::sync_with_stdio(false);
 
+    cli::LineReader reader(fd);
+    cli::BlockWriter out(STDOUT_FILENO);
     int status = 0;
-    std::string line;
-    std::string out;
-    while (std::getline(*input, line)) {
-        if (isBlankLine(line))
+    std::string_view line;
+    for (;;) {
+        // Whoever waits for an answer gets it before this waits for input.
+        if (!reader.lineWaiting() && !out.flush())
+            break;
+        const cli::LineReader::Status got = reader.next(line);
+        if (got == cli::LineReader::Status::end || got == cli::LineReader::Status::error)
+            break;
+        if (got == cli::LineReader::Status::tooLong) {
+            writeMalformed(out, std::nullopt,
+                           "Línea demasiado larga: más de " + std::to_string(cli::LineReader::kMaxLine) + " bytes");
+            status = 1;
+        } else if (isBlankLine(line)) {
             continue;
-        const cli::RecordParse record = cli::parseRecord(line);
-        if (!record.entries) {
-            out = cli::malformedJson(record.key, record.error);
+        } else if (const cli::RecordParse record = cli::parseRecord(line); !record.entries) {
+            writeMalformed(out, record.key, record.error);
             status = 1;
         } else {
             CalcResult result = calculate(*record.entries, format);
             if (result.ok()) {
                 result.payslip->date = date.now();
-                out = cli::payslipJson(*result.payslip);
+                const Payslip& p = *result.payslip;
+                out.append(cli::payslipJsonBound(p) + 1, [&p](char* at) { return put(cli::writePayslipJson(at, p), '\n'); });
             } else {
-                out = cli::refusalJson(result.refusal);
+                const Refusal& r = result.refusal;
+                out.append(cli::refusalJsonBound(r) + 1, [&r](char* at) { return put(cli::writeRefusalJson(at, r), '\n'); });
             }
         }
-        out.push_back('\n');
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        std::fflush(stdout);
+        if (!out.flushFull())
+            break;
     }
-    if (input->bad()) {
+    if (!out.flush()) {
+        std::fprintf(stderr, "%s\n", cli::writeFailureMessage(out.error()).c_str());
+        return 2;
+    }
+    if (reader.error() != 0) {
         std::fprintf(stderr, "haberes-cli: error de lectura\n");
         return 2;
     }

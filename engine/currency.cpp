@@ -23,8 +23,8 @@ std::string formatAmount(Currency amount, std::string_view decimalSeparator)
 void formatAmountInto(std::string& out, std::string_view prefix, Currency amount, std::string_view decimalSeparator)
 {
     // Composed in a local buffer and copied once: amounts are written for
-    // every line of every payslip. Sign, 20 digits and 4 decimals at most.
-    const std::size_t longest = prefix.size() + 1 + 20 + decimalSeparator.size() + 4;
+    // every line of every payslip.
+    const std::size_t longest = prefix.size() + kMaxAmountText + decimalSeparator.size();
     char local[96];
     std::string large;
     char* buf = local;
@@ -32,20 +32,23 @@ void formatAmountInto(std::string& out, std::string_view prefix, Currency amount
         large.resize(longest);
         buf = large.data();
     }
-    char* p = buf;
-    for (char c : prefix)
-        *p++ = c;
+    char* p = std::copy(prefix.begin(), prefix.end(), buf);
+    p = writeAmount(p, amount, decimalSeparator);
+    out.assign(buf, static_cast<std::size_t>(p - buf));
+}
+
+char* writeAmount(char* p, Currency amount, std::string_view decimalSeparator)
+{
     const std::int64_t t = amount.ticks();
     // The magnitude as unsigned, so that the most negative value cannot
     // overflow.
     const std::uint64_t mag = t < 0 ? 0 - static_cast<std::uint64_t>(t) : static_cast<std::uint64_t>(t);
     if (t < 0)
         *p++ = '-';
-    p = std::to_chars(p, buf + longest, mag / Currency::kScale).ptr;
+    p = std::to_chars(p, p + 20, mag / Currency::kScale).ptr;
     const unsigned frac = static_cast<unsigned>(mag % Currency::kScale);
     if (frac != 0) {
-        for (char c : decimalSeparator)
-            *p++ = c;
+        p = std::copy(decimalSeparator.begin(), decimalSeparator.end(), p);
         static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                          "8081828384858687888990919293949596979899";
@@ -59,7 +62,7 @@ void formatAmountInto(std::string& out, std::string_view prefix, Currency amount
             --len;
         p += len;
     }
-    out.assign(buf, static_cast<std::size_t>(p - buf));
+    return p;
 }
 
 } // namespace haberes

@@ -46,5 +46,9 @@ std::string formatAmount(Currency amount, std::string_view decimalSeparator);
 // The same text after a prefix ("$ " + amount), written over out (which keeps its storage): amounts are written
 // for every line of every payslip.
 void formatAmountInto(std::string& out, std::string_view prefix, Currency amount, std::string_view decimalSeparator);
+// The same plain text written at p, which has room for kMaxAmountText bytes
+// plus the separator; gives the end of what it wrote.
+inline constexpr std::size_t kMaxAmountText = 1 + 20 + 4;
+char* writeAmount(char* p, Currency amount, std::string_view decimalSeparator);
 
 } // namespace haberes
