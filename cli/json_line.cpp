@@ -1,319 +1,282 @@
 #include "cli/json_line.h"
 
-#include <charconv>
+#include <simdjson.h>
+
+#include <algorithm>
+#include <cstring>
 #include <limits>
+#include <memory>
 
 namespace haberes::cli {
 
 namespace {
 
+namespace od = simdjson::ondemand;
+
+// Deeper nesting fits no record; the limit keeps the walk's stack small.
 constexpr int kMaxDepth = 256;
+
+const char* describe(simdjson::error_code e)
+{
+    switch (e) {
+    case simdjson::EMPTY:
+    case simdjson::INCORRECT_TYPE: return "la línea debe ser un objeto JSON";
+    case simdjson::UTF8_ERROR: return "UTF-8 inválido";
+    case simdjson::UNCLOSED_STRING: return "texto sin cerrar";
+    case simdjson::UNESCAPED_CHARS: return "carácter de control en un texto";
+    case simdjson::STRING_ERROR: return "escape mal formado en un texto";
+    case simdjson::NUMBER_ERROR: return "número mal formado";
+    case simdjson::T_ATOM_ERROR:
+    case simdjson::F_ATOM_ERROR:
+    case simdjson::N_ATOM_ERROR: return "valor desconocido";
+    case simdjson::DEPTH_ERROR: return "anidamiento demasiado profundo";
+    case simdjson::INCOMPLETE_ARRAY_OR_OBJECT: return "objeto o lista sin cerrar";
+    case simdjson::TRAILING_CONTENT: return "texto de más después del objeto";
+    default: return "estructura mal formada";
+    }
+}
+
+// Where simdjson found the input unusable before walking it: the start of
+// the first sequence that is not UTF-8 (simdjson judges every prefix that
+// ends between two sequences), or the first control character inside a
+// text, or the quote of a text left open.
+std::size_t firstBadByte(std::string_view s, simdjson::error_code e)
+{
+    if (e == simdjson::UTF8_ERROR) {
+        auto boundary = [&s](std::size_t k) {
+            while (k < s.size() && (static_cast<unsigned char>(s[k]) & 0xC0) == 0x80)
+                ++k;
+            return k;
+        };
+        // [0, good) is valid, [0, bad) is not.
+        std::size_t good = 0, bad = s.size();
+        for (;;) {
+            std::size_t mid = boundary(good + std::max<std::size_t>(1, (bad - good) / 2));
+            if (mid >= bad)
+                mid = boundary(good + 1);
+            if (mid >= bad)
+                break;
+            (simdjson::validate_utf8(s.data(), mid) ? good : bad) = mid;
+        }
+        return good;
+    }
+    bool inText = false;
+    std::size_t opened = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (!inText) {
+            if (c == '"') {
+                inText = true;
+                opened = i;
+            }
+        } else if (c == '\\') {
+            ++i;
+        } else if (c == '"') {
+            inText = false;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            return i;
+        }
+    }
+    return inText ? opened : s.size();
+}
+
+// A number simdjson refuses although it is well formed is too large for a
+// double: it is kept as one no key accepts.
+bool wellFormedNumber(std::string_view t)
+{
+    std::size_t i = 0;
+    auto digits = [&] {
+        const std::size_t from = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+            ++i;
+        return i - from;
+    };
+    if (i < t.size() && t[i] == '-')
+        ++i;
+    if (i < t.size() && t[i] == '0')
+        ++i;
+    else if (digits() == 0)
+        return false;
+    if (i < t.size() && t[i] == '.' && (++i, digits() == 0))
+        return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == t.size();
+}
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : s_(text) {}
-
-    bool object(std::vector<JsonMember>& members)
+    bool read(std::string_view text, std::vector<JsonMember>& members, std::string& error)
     {
-        blanks();
-        if (pos_ >= s_.size() || s_[pos_] != '{')
-            return fail("la línea debe ser un objeto JSON");
-        return objectMembers(&members, 0) && end();
-    }
+        members.clear();
+        // simdjson reads whole blocks: the text needs padding after it.
+        const std::size_t capacity = text.size() + simdjson::SIMDJSON_PADDING;
+        if (capacity > capacity_) {
+            buffer_.reset(new char[capacity]);
+            capacity_ = capacity;
+        }
+        std::memcpy(buffer_.get(), text.data(), text.size());
+        std::memset(buffer_.get() + text.size(), ' ', simdjson::SIMDJSON_PADDING);
+        text_ = std::string_view(buffer_.get(), text.size());
 
-    const std::string& error() const { return error_; }
+        od::document doc;
+        if (auto e = parser_.iterate(buffer_.get(), text.size(), capacity).get(doc))
+            return fail(error, e, firstBadByte(text_, e));
+        od::object object;
+        if (auto e = doc.get_object().get(object)) {
+            // simdjson matches the first '{' with the last byte that is
+            // not blank before reading on.
+            if (e == simdjson::TAPE_ERROR || e == simdjson::INCOMPLETE_ARRAY_OR_OBJECT)
+                return fail(error, "se esperaba '}' al final de la línea", lastNonBlank(text_));
+            return fail(error, e, where(doc));
+        }
+        if (auto e = members_(object, &members, 0))
+            return fail(error, e, where(doc));
+        // Past the object only the end may follow.
+        const char* after = nullptr;
+        if (doc.current_location().get(after) != simdjson::OUT_OF_BOUNDS)
+            return fail(error, simdjson::TRAILING_CONTENT, where(doc));
+        return true;
+    }
 
 private:
-    bool end()
+    std::size_t where(od::document& doc)
     {
-        blanks();
-        return pos_ == s_.size() || fail("texto de más después del objeto");
+        const char* at = nullptr;
+        if (doc.current_location().get(at) || at < text_.data() || at > text_.data() + text_.size())
+            return text_.size();
+        return static_cast<std::size_t>(at - text_.data());
     }
 
-    bool fail(const char* what)
+    static bool fail(std::string& error, const char* what, std::size_t position)
     {
-        if (error_.empty())
-            error_ = std::string("JSON inválido: ") + what + " (posición " + std::to_string(pos_) + ")";
+        error = std::string("JSON inválido: ") + what + " (posición " + std::to_string(position) + ")";
         return false;
     }
-
-    void blanks()
+    static bool fail(std::string& error, simdjson::error_code e, std::size_t position)
     {
-        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\r' || s_[pos_] == '\n'))
-            ++pos_;
+        return fail(error, describe(e), position);
     }
 
-    bool take(char c)
+    static std::size_t lastNonBlank(std::string_view s)
     {
-        if (pos_ < s_.size() && s_[pos_] == c) {
-            ++pos_;
-            return true;
+        const std::size_t at = s.find_last_not_of(" \t\r\n");
+        return at == std::string_view::npos ? 0 : at;
+    }
+
+    // The members of an object, kept in `members` or, for a nested object,
+    // only checked.
+    simdjson::error_code members_(od::object& object, std::vector<JsonMember>* members, int depth)
+    {
+        for (auto field : object) {
+            std::string_view key;
+            if (auto e = field.unescaped_key().get(key))
+                return e;
+            JsonValue value;
+            if (auto e = this->value(field.value(), value, depth + 1))
+                return e;
+            if (members)
+                members->push_back({std::string(key), std::move(value)});
         }
-        return false;
+        return simdjson::SUCCESS;
     }
 
-    bool word(std::string_view w)
+    // simdjson guesses a value's type from its first byte; a value that
+    // then is not of that type ("tru", "-") is a malformed value, not a
+    // wrong type.
+    simdjson::error_code value(simdjson::simdjson_result<od::value> in, JsonValue& out, int depth)
     {
-        if (s_.substr(pos_, w.size()) != w)
-            return false;
-        pos_ += w.size();
-        return true;
+        const simdjson::error_code e = typedValue(in, out, depth);
+        if (e != simdjson::INCORRECT_TYPE)
+            return e;
+        return out.kind == JsonValue::Kind::number ? simdjson::NUMBER_ERROR : simdjson::T_ATOM_ERROR;
     }
 
-    bool value(JsonValue& v, int depth)
+    simdjson::error_code typedValue(simdjson::simdjson_result<od::value> in, JsonValue& out, int depth)
     {
         if (depth > kMaxDepth)
-            return fail("anidamiento demasiado profundo");
-        blanks();
-        if (pos_ >= s_.size())
-            return fail("falta un valor");
-        switch (s_[pos_]) {
-        case '"':
-            v.kind = JsonValue::Kind::text;
-            return string(v.text);
-        case 't':
-            v.kind = JsonValue::Kind::boolean;
-            v.boolean = true;
-            return word("true") || fail("valor desconocido");
-        case 'f':
-            v.kind = JsonValue::Kind::boolean;
-            return word("false") || fail("valor desconocido");
-        case 'n':
-            v.kind = JsonValue::Kind::null;
-            return word("null") || fail("valor desconocido");
-        case '[':
-            v.kind = JsonValue::Kind::array;
-            return array(depth);
-        case '{':
-            v.kind = JsonValue::Kind::object;
-            return objectMembers(nullptr, depth);
-        default:
-            v.kind = JsonValue::Kind::number;
-            return number(v.number);
+            return simdjson::DEPTH_ERROR;
+        od::value v;
+        od::json_type type;
+        if (auto e = in.get(v))
+            return e;
+        if (auto e = v.type().get(type))
+            return e;
+        switch (type) {
+        case od::json_type::string: {
+            out.kind = JsonValue::Kind::text;
+            std::string_view s;
+            if (auto e = v.get_string().get(s))
+                return e;
+            out.text.assign(s);
+            return simdjson::SUCCESS;
         }
-    }
-
-    bool array(int depth)
-    {
-        ++pos_;
-        blanks();
-        if (take(']'))
-            return true;
-        for (;;) {
-            JsonValue skipped;
-            if (!value(skipped, depth + 1))
-                return false;
-            blanks();
-            if (take(','))
-                continue;
-            return take(']') || fail("se esperaba ',' o ']'");
-        }
-    }
-
-    // The members of the object at pos_ ('{'), kept in `members` or, for a
-    // nested object, only checked.
-    bool objectMembers(std::vector<JsonMember>* members, int depth)
-    {
-        ++pos_;
-        blanks();
-        if (take('}'))
-            return true;
-        for (;;) {
-            blanks();
-            JsonMember m;
-            if (!string(m.key) || !(blanks(), take(':')) || !value(m.value, depth + 1))
-                return fail("se esperaba un miembro \"clave\": valor");
-            if (members)
-                members->push_back(std::move(m));
-            blanks();
-            if (take(','))
-                continue;
-            return take('}') || fail("se esperaba ',' o '}'");
-        }
-    }
-
-    bool number(double& out)
-    {
-        const std::size_t start = pos_;
-        auto digits = [this] {
-            const std::size_t from = pos_;
-            while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9')
-                ++pos_;
-            return pos_ - from;
-        };
-        take('-');
-        if (take('0')) {
-            // no leading zeros
-        } else if (digits() == 0) {
-            return fail("número mal formado");
-        }
-        if (take('.') && digits() == 0)
-            return fail("número mal formado");
-        if (take('e') || take('E')) {
-            if (!take('+'))
-                take('-');
-            if (digits() == 0)
-                return fail("número mal formado");
-        }
-        auto [ptr, ec] = std::from_chars(s_.data() + start, s_.data() + pos_, out);
-        if (ptr != s_.data() + pos_ || (ec != std::errc() && ec != std::errc::result_out_of_range))
-            return fail("número mal formado");
-        // A number too large or too small for a double fits no key.
-        if (ec == std::errc::result_out_of_range)
-            out = std::numeric_limits<double>::quiet_NaN();
-        return true;
-    }
-
-    static void putUtf8(std::string& out, char32_t c)
-    {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-
-    bool hex4(char32_t& out)
-    {
-        if (s_.size() - pos_ < 4)
-            return false;
-        out = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = s_[pos_++];
-            out <<= 4;
-            if (c >= '0' && c <= '9')
-                out |= static_cast<char32_t>(c - '0');
-            else if (c >= 'a' && c <= 'f')
-                out |= static_cast<char32_t>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F')
-                out |= static_cast<char32_t>(c - 'A' + 10);
-            else
-                return false;
-        }
-        return true;
-    }
-
-    // One UTF-8 sequence starting at pos_, copied when well formed.
-    bool utf8(std::string& out)
-    {
-        const auto b0 = static_cast<unsigned char>(s_[pos_]);
-        int len;
-        char32_t c;
-        if (b0 >= 0xC2 && b0 <= 0xDF) {
-            len = 2;
-            c = b0 & 0x1F;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            len = 3;
-            c = b0 & 0x0F;
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            len = 4;
-            c = b0 & 0x07;
-        } else {
-            return false;
-        }
-        if (s_.size() - pos_ < static_cast<std::size_t>(len))
-            return false;
-        for (int i = 1; i < len; ++i) {
-            const auto b = static_cast<unsigned char>(s_[pos_ + static_cast<std::size_t>(i)]);
-            if ((b & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (b & 0x3F);
-        }
-        // No overlong forms, no surrogates, nothing past U+10FFFF.
-        if ((len == 3 && c < 0x800) || (len == 4 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF))
-            return false;
-        out.append(s_.substr(pos_, static_cast<std::size_t>(len)));
-        pos_ += static_cast<std::size_t>(len);
-        return true;
-    }
-
-    bool string(std::string& out)
-    {
-        if (!take('"'))
-            return fail("se esperaba un texto entre comillas");
-        for (;;) {
-            // Copy the run of plain ASCII at once.
-            const std::size_t run = pos_;
-            while (pos_ < s_.size()) {
-                const auto c = static_cast<unsigned char>(s_[pos_]);
-                if (c < 0x20 || c == '"' || c == '\\' || c >= 0x80)
-                    break;
-                ++pos_;
-            }
-            out.append(s_.substr(run, pos_ - run));
-            if (pos_ >= s_.size())
-                return fail("texto sin cerrar");
-            const auto c = static_cast<unsigned char>(s_[pos_]);
-            if (c == '"') {
-                ++pos_;
-                return true;
-            }
-            if (c >= 0x80) {
-                if (!utf8(out))
-                    return fail("UTF-8 inválido");
-                continue;
-            }
-            if (c < 0x20)
-                return fail("carácter de control en un texto");
-            ++pos_; // backslash
-            if (pos_ >= s_.size())
-                return fail("texto sin cerrar");
-            const char e = s_[pos_++];
-            switch (e) {
-            case '"': out.push_back('"'); break;
-            case '\\': out.push_back('\\'); break;
-            case '/': out.push_back('/'); break;
-            case 'b': out.push_back('\b'); break;
-            case 'f': out.push_back('\f'); break;
-            case 'n': out.push_back('\n'); break;
-            case 'r': out.push_back('\r'); break;
-            case 't': out.push_back('\t'); break;
-            case 'u': {
-                char32_t cp;
-                if (!hex4(cp))
-                    return fail("escape \\u mal formado");
-                if (cp >= 0xD800 && cp <= 0xDBFF) {
-                    char32_t low;
-                    if (!word("\\u") || !hex4(low) || low < 0xDC00 || low > 0xDFFF)
-                        return fail("par sustituto incompleto");
-                    cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-                } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
-                    return fail("par sustituto incompleto");
+        case od::json_type::number: {
+            out.kind = JsonValue::Kind::number;
+            std::string_view token = v.raw_json_token();
+            const auto e = v.get_double().get(out.number);
+            if (e == simdjson::NUMBER_ERROR) {
+                while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\r' ||
+                                          token.back() == '\n'))
+                    token.remove_suffix(1);
+                if (wellFormedNumber(token)) {
+                    out.number = std::numeric_limits<double>::quiet_NaN();
+                    return simdjson::SUCCESS;
                 }
-                putUtf8(out, cp);
-                break;
             }
-            default:
-                return fail("escape desconocido");
-            }
+            return e;
         }
+        case od::json_type::boolean:
+            out.kind = JsonValue::Kind::boolean;
+            return v.get_bool().get(out.boolean);
+        case od::json_type::null: {
+            out.kind = JsonValue::Kind::null;
+            bool isNull = false;
+            if (auto e = v.is_null().get(isNull))
+                return e;
+            return isNull ? simdjson::SUCCESS : simdjson::N_ATOM_ERROR;
+        }
+        case od::json_type::array: {
+            out.kind = JsonValue::Kind::array;
+            od::array array;
+            if (auto e = v.get_array().get(array))
+                return e;
+            for (auto element : array) {
+                JsonValue skipped;
+                if (auto e = value(element, skipped, depth + 1))
+                    return e;
+            }
+            return simdjson::SUCCESS;
+        }
+        case od::json_type::object: {
+            out.kind = JsonValue::Kind::object;
+            od::object object;
+            if (auto e = v.get_object().get(object))
+                return e;
+            return members_(object, nullptr, depth);
+        }
+        }
+        return simdjson::TAPE_ERROR;
     }
 
-    std::string_view s_;
-    std::size_t pos_ = 0;
-    std::string error_;
+    od::parser parser_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::string_view text_;
 };
 
 } // namespace
 
 bool readJsonObject(std::string_view text, std::vector<JsonMember>& members, std::string& error)
 {
-    Reader reader(text);
-    members.clear();
-    if (reader.object(members))
-        return true;
-    error = reader.error();
-    return false;
+    // One parser per thread keeps its buffers from line to line.
+    thread_local Reader reader;
+    return reader.read(text, members, error);
 }
 
 } // namespace haberes::cli

@@ -76,3 +76,36 @@ TEST(JsonLine, HugeNumbersAreNotWholeNumbers)
     EXPECT_NE(m[0].value.number, m[0].value.number); // NaN: fits no key
     EXPECT_NE(m[1].value.number, m[1].value.number);
 }
+
+TEST(JsonLine, MessagesSayWhatAndWhere)
+{
+    struct Case {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"{\"a\": \"\xc3\xa9\xc3\"}", "UTF-8 inválido (posición 9)"},
+        {"{\"a\": \"\xc3\xa9\", \"b\": \"x\xc0\xaf\"}", "UTF-8 inválido (posición 19)"},
+        {"{\"a\": \"ta\tb\"}", "carácter de control en un texto (posición 9)"},
+        {"{\"a\": 1, \"b\": \"x}", "texto sin cerrar (posición 14)"},
+        {"{\"a\": 1} {}", "texto de más después del objeto (posición 9)"},
+        {"{\"a\": 1} x", "se esperaba '}' al final de la línea (posición 9)"},
+        {"{\"a\": 01}", "número mal formado (posición 6)"},
+        {"{\"a\": [1, tru]}", "valor desconocido (posición 10)"},
+        {"[1]", "la línea debe ser un objeto JSON (posición 0)"},
+    };
+    for (const Case& c : cases) {
+        std::vector<JsonMember> members;
+        std::string error;
+        EXPECT_FALSE(readJsonObject(c.text, members, error)) << c.text;
+        EXPECT_EQ(error, std::string("JSON inválido: ") + c.message) << c.text;
+    }
+}
+
+TEST(JsonLine, DuplicateKeysAreAllKeptInOrder)
+{
+    auto m = read(R"({"a": 1, "a": "x", "\u0061": true})");
+    ASSERT_EQ(m.size(), 3u);
+    EXPECT_EQ(m[2].key, "a");
+    EXPECT_EQ(m[1].value.text, "x");
+    EXPECT_TRUE(m[2].value.boolean);
+}
