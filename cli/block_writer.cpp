@@ -1,38 +1,16 @@
 #include "cli/block_writer.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 namespace haberes::cli {
 
-BlockWriter::BlockWriter(int fd) : fd_(fd) {}
-
-char* BlockWriter::room(std::size_t bound)
-{
-    if (capacity_ - size_ < bound) {
-        const std::size_t capacity = std::max(2 * capacity_, std::max(kBlock, size_ + bound) + 64 * 1024);
-        std::unique_ptr<char[]> grown(new char[capacity]);
-        if (size_ != 0)
-            std::memcpy(grown.get(), data_.get(), size_);
-        data_ = std::move(grown);
-        capacity_ = capacity;
-    }
-    return data_.get() + size_;
-}
-
-void BlockWriter::append(std::string_view text)
-{
-    std::memcpy(room(text.size()), text.data(), text.size());
-    size_ += text.size();
-}
-
 bool BlockWriter::flush()
 {
+    const std::string_view data = buf_.view();
     std::size_t done = 0;
-    while (error_ == 0 && done < size_) {
-        const ssize_t n = ::write(fd_, data_.get() + done, size_ - done);
+    while (error_ == 0 && done < data.size()) {
+        const ssize_t n = ::write(fd_, data.data() + done, data.size() - done);
         if (n > 0)
             done += static_cast<std::size_t>(n);
         else if (n == 0)
@@ -40,7 +18,7 @@ bool BlockWriter::flush()
         else if (errno != EINTR)
             error_ = errno;
     }
-    size_ = 0;
+    buf_.clear();
     return error_ == 0;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // Standard output of haberes-cli in large blocks, with every failure to
 // write kept: a lost result must never end as a success.
+#include "cli/output_buffer.h"
+
 #include <cstddef>
-#include <memory>
 #include <string>
-#include <string_view>
 
 namespace haberes::cli {
 
@@ -12,20 +12,13 @@ class BlockWriter {
 public:
     static constexpr std::size_t kBlock = 256 * 1024;
 
-    explicit BlockWriter(int fd);
+    explicit BlockWriter(int fd) : fd_(fd) {}
 
-    // Lets write(char* at) put at most `bound` bytes after what is buffered;
-    // write gives the end of what it put.
-    template <class Write>
-    void append(std::size_t bound, Write write)
-    {
-        char* at = room(bound);
-        size_ = static_cast<std::size_t>(write(at) - data_.get());
-    }
-    void append(std::string_view text);
+    // Results are written here.
+    OutputBuffer& buffer() { return buf_; }
 
     // Writes the buffer once a block is full; false once any write failed.
-    bool flushFull() { return size_ < kBlock || flush(); }
+    bool flushFull() { return buf_.size() < kBlock || flush(); }
     // Writes everything buffered; false once any write has failed.
     bool flush();
 
@@ -33,11 +26,8 @@ public:
     int error() const { return error_; }
 
 private:
-    char* room(std::size_t bound);
-
     int fd_;
-    std::unique_ptr<char[]> data_;
-    std::size_t size_ = 0, capacity_ = 0;
+    OutputBuffer buf_;
     int error_ = 0;
 };
 

@@ -44,23 +44,11 @@ bool isBlankLine(std::string_view line)
     return line.find_first_not_of(" \t\r") == std::string_view::npos;
 }
 
-char* put(char* at, char c)
-{
-    *at = c;
-    return at + 1;
-}
-
-void writeMalformed(cli::BlockWriter& out, const std::optional<std::string>& key, std::string_view error)
-{
-    out.append(cli::malformedJsonBound(key, error) + 1,
-               [&](char* at) { return put(cli::writeMalformedJson(at, key, error), '\n'); });
-}
-
 // Help and version texts too: a failed write is never a success.
 int writeText(const QString& text)
 {
     cli::BlockWriter out(STDOUT_FILENO);
-    out.append(text.toStdString());
+    out.buffer().append(text.toStdString());
     if (out.flush())
         return 0;
     std::fprintf(stderr, "%s\n", cli::writeFailureMessage(out.error()).c_str());
@@ -135,25 +123,24 @@ int main(int argc, char* argv[])
         if (got == cli::LineReader::Status::end || got == cli::LineReader::Status::error)
             break;
         if (got == cli::LineReader::Status::tooLong) {
-            writeMalformed(out, std::nullopt,
-                           "Línea demasiado larga: más de " + std::to_string(cli::LineReader::kMaxLine) + " bytes");
+            cli::writeMalformedJson(out.buffer(), std::nullopt, "Línea demasiado larga: más de " +
+                                                                    std::to_string(cli::LineReader::kMaxLine) + " bytes");
             status = 1;
         } else if (isBlankLine(line)) {
             continue;
         } else if (const cli::RecordParse record = cli::parseRecord(line); !record.entries) {
-            writeMalformed(out, record.key, record.error);
+            cli::writeMalformedJson(out.buffer(), record.key, record.error);
             status = 1;
         } else {
             CalcResult result = calculate(*record.entries, format);
             if (result.ok()) {
                 result.payslip->date = date.now();
-                const Payslip& p = *result.payslip;
-                out.append(cli::payslipJsonBound(p) + 1, [&p](char* at) { return put(cli::writePayslipJson(at, p), '\n'); });
+                cli::writePayslipJson(out.buffer(), *result.payslip);
             } else {
-                const Refusal& r = result.refusal;
-                out.append(cli::refusalJsonBound(r) + 1, [&r](char* at) { return put(cli::writeRefusalJson(at, r), '\n'); });
+                cli::writeRefusalJson(out.buffer(), result.refusal);
             }
         }
+        out.buffer().append("\n");
         if (!out.flushFull())
             break;
     }

@@ -1,5 +1,7 @@
 #include "cli/payslip_json.h"
 
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -8,20 +10,6 @@ namespace haberes::cli {
 
 namespace {
 
-// Room for one text written as a JSON string: its quotes, and at most six
-// bytes (\u00XX) for each byte of it.
-constexpr std::size_t quotedBound(std::string_view text) { return 2 + 6 * text.size(); }
-// Room for everything around the texts of one payslip line or of the
-// header and totals: member names, punctuation, a row number and amounts.
-constexpr std::size_t kLineFrame = 256;
-constexpr std::size_t kPayslipFrame = 1024;
-
-inline char* put(char* p, std::string_view s)
-{
-    std::memcpy(p, s.data(), s.size());
-    return p + s.size();
-}
-
 // Whether any of the eight bytes is a control character, '"' or '\\'.
 inline bool needsEscape(std::uint64_t x)
 {
@@ -29,6 +17,12 @@ inline bool needsEscape(std::uint64_t x)
     auto hasZero = [](std::uint64_t v) { return (v - ones) & ~v & high; };
     const std::uint64_t below20 = (x - 0x20 * ones) & ~x & high;
     return (below20 | hasZero(x ^ ('"' * ones)) | hasZero(x ^ ('\\' * ones))) != 0;
+}
+
+char* put(char* p, std::string_view s)
+{
+    std::memcpy(p, s.data(), s.size());
+    return p + s.size();
 }
 
 char* escapeByte(char* p, unsigned char c)
@@ -50,155 +44,194 @@ char* escapeByte(char* p, unsigned char c)
     }
 }
 
+constexpr auto kEscaped = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0; c < 0x20; ++c)
+        t[c] = true;
+    t['"'] = t['\\'] = true;
+    return t;
+}();
+
+char* copyOrEscape(char* p, const char* s, const char* end)
+{
+    for (; s < end; ++s) {
+        const auto c = static_cast<unsigned char>(*s);
+        if (kEscaped[c])
+            p = escapeByte(p, c);
+        else
+            *p++ = static_cast<char>(c);
+    }
+    return p;
+}
+
 // Text as a JSON string; UTF-8 passes through, control characters are
-// escaped. Eight bytes at a time while none needs escaping.
+// escaped. Eight bytes at a time while none needs escaping; the output has
+// room to store eight bytes past any text.
 char* quote(char* p, std::string_view text)
 {
     *p++ = '"';
     const char* s = text.data();
     const char* const end = s + text.size();
-    while (end - s >= 8) {
-        std::uint64_t x;
-        std::memcpy(&x, s, 8);
-        if (!needsEscape(x)) {
-            std::memcpy(p, s, 8);
-            p += 8;
-            s += 8;
-            continue;
+    if constexpr (std::endian::native == std::endian::little) {
+        if (text.size() >= 8) {
+            for (; end - s >= 8; s += 8) {
+                std::uint64_t x;
+                std::memcpy(&x, s, 8);
+                if (needsEscape(x)) {
+                    p = copyOrEscape(p, s, s + 8);
+                } else {
+                    std::memcpy(p, s, 8);
+                    p += 8;
+                }
+            }
+            // The last bytes, read as the end of the final eight and
+            // tested among harmless padding.
+            if (const auto rest = static_cast<unsigned>(end - s); rest > 0) {
+                std::uint64_t x;
+                std::memcpy(&x, end - 8, 8);
+                x = (x >> (8 * (8 - rest))) | (0x6161616161616161ULL << (8 * rest)); // "a" padding
+                if (needsEscape(x)) {
+                    p = copyOrEscape(p, s, end);
+                } else {
+                    std::memcpy(p, &x, 8);
+                    p += rest;
+                }
+            }
+            *p++ = '"';
+            return p;
         }
-        for (int i = 0; i < 8; ++i)
-            p = escapeByte(p, static_cast<unsigned char>(*s++));
     }
-    while (s < end)
-        p = escapeByte(p, static_cast<unsigned char>(*s++));
+    p = copyOrEscape(p, s, end);
     *p++ = '"';
     return p;
 }
 
-// The exact amount in canonical form: '.' as separator, whatever the locale.
-char* amount(char* p, Currency value)
-{
-    *p++ = '"';
-    p = writeAmount(p, value, ".");
-    *p++ = '"';
-    return p;
-}
+// Writes at the end of an output buffer, asking for room before each
+// piece.
+class Json {
+public:
+    explicit Json(OutputBuffer& out) : out_(out), p_(out.end()) {}
+    ~Json() { out_.commit(p_); }
 
-// Member names are this program's own plain identifiers: no escaping.
-char* member(char* p, std::string_view nameAndColon, std::string_view value)
-{
-    return quote(put(p, nameAndColon), value);
-}
+    Json& put(std::string_view s)
+    {
+        p_ = out_.room(p_, s.size());
+        std::memcpy(p_, s.data(), s.size());
+        p_ += s.size();
+        return *this;
+    }
+    // A JSON string: two quotes, at most six bytes (\u00XX) for each byte,
+    // and eight to spare for the last eight-byte store.
+    Json& text(std::string_view s)
+    {
+        p_ = quote(out_.room(p_, 2 + 6 * s.size() + 8), s);
+        return *this;
+    }
+    Json& textOrNull(const std::optional<std::string>& s) { return s ? text(*s) : put("null"); }
+    // The exact amount in canonical form: '.' as separator, whatever the
+    // locale.
+    Json& amount(Currency value)
+    {
+        p_ = out_.room(p_, kMaxAmountText + 3);
+        *p_++ = '"';
+        p_ = writeAmount(p_, value, ".");
+        *p_++ = '"';
+        return *this;
+    }
+    Json& number(int value)
+    {
+        p_ = std::to_chars(out_.room(p_, 12), p_ + 12, value).ptr;
+        return *this;
+    }
+    // Member names are this program's own plain identifiers: no escaping.
+    Json& member(std::string_view nameAndColon, std::string_view value) { return put(nameAndColon).text(value); }
 
-std::string asText(std::size_t bound, auto write)
+private:
+    OutputBuffer& out_;
+    char* p_;
+};
+
+std::string asText(auto write)
 {
-    std::string out(bound, '\0');
-    out.resize(static_cast<std::size_t>(write(out.data()) - out.data()));
-    return out;
+    OutputBuffer out;
+    write(out);
+    return std::string(out.view());
 }
 
 } // namespace
 
-std::size_t payslipJsonBound(const Payslip& p)
+void writePayslipJson(OutputBuffer& out, const Payslip& p)
 {
+    Json json(out);
+    json.member("{\"ok\": true, \"docente\": ", p.docente).member(", \"date\": ", p.date);
     const PayslipHeader& h = p.header;
-    std::size_t n = kPayslipFrame;
-    for (std::string_view t : {std::string_view(p.docente), std::string_view(p.date), h.caption,
-                               std::string_view(h.numcargo), std::string_view(h.punbasicos),
-                               std::string_view(h.carsel), std::string_view(h.compbas), std::string_view(h.tardif),
-                               std::string_view(h.jorcom), std::string_view(h.proljor), std::string_view(p.thaberes),
-                               std::string_view(p.tdescuentos), std::string_view(p.liquido)})
-        n += quotedBound(t);
+    json.member(", \"header\": {\"caption\": ", h.caption)
+        .member(", \"numcargo\": ", h.numcargo)
+        .member(", \"punbasicos\": ", h.punbasicos)
+        .member(", \"carsel\": ", h.carsel);
+    if (h.positionPointsShown)
+        json.member(", \"positionPoints\": {\"compbas\": ", h.compbas)
+            .member(", \"tardif\": ", h.tardif)
+            .member(", \"jorcom\": ", h.jorcom)
+            .member(", \"proljor\": ", h.proljor)
+            .put("}}, \"lines\": [");
+    else
+        json.put(", \"positionPoints\": null}, \"lines\": [");
     for (int i = 0; i < p.fila; ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
-        n += kLineFrame + quotedBound(l.code) + quotedBound(l.concepto) + quotedBound(l.text) +
-             (l.quantity ? quotedBound(*l.quantity) : 0);
+        json.put(i > 0 ? std::string_view(", {\"row\": ") : std::string_view("{\"row\": "))
+            .number(l.row)
+            .member(", \"code\": ", l.code)
+            .put(", \"quantity\": ")
+            .textOrNull(l.quantity)
+            .member(", \"concept\": ", l.concepto)
+            .put(l.column == Column::earnings ? std::string_view(", \"column\": \"earnings\", \"amount\": ")
+                                              : std::string_view(", \"column\": \"deductions\", \"amount\": "))
+            .amount(l.amount)
+            .member(", \"text\": ", l.text)
+            .put("}");
     }
-    return n;
+    json.put("], \"totals\": {\"totalhab\": ")
+        .amount(p.totalhab)
+        .put(", \"totaldesc\": ")
+        .amount(p.totaldesc)
+        .put(", \"totalliq\": ")
+        .amount(p.totalliq)
+        .member(", \"thaberes\": ", p.thaberes)
+        .member(", \"tdescuentos\": ", p.tdescuentos)
+        .member(", \"liquido\": ", p.liquido)
+        .put("}}");
 }
 
-char* writePayslipJson(char* out, const Payslip& p)
+void writeRefusalJson(OutputBuffer& out, const Refusal& r)
 {
-    out = member(out, "{\"ok\": true, \"docente\": ", p.docente);
-    out = member(out, ", \"date\": ", p.date);
-    const PayslipHeader& h = p.header;
-    out = member(out, ", \"header\": {\"caption\": ", h.caption);
-    out = member(out, ", \"numcargo\": ", h.numcargo);
-    out = member(out, ", \"punbasicos\": ", h.punbasicos);
-    out = member(out, ", \"carsel\": ", h.carsel);
-    if (h.positionPointsShown) {
-        out = member(out, ", \"positionPoints\": {\"compbas\": ", h.compbas);
-        out = member(out, ", \"tardif\": ", h.tardif);
-        out = member(out, ", \"jorcom\": ", h.jorcom);
-        out = member(out, ", \"proljor\": ", h.proljor);
-        out = put(out, "}}, \"lines\": [");
-    } else {
-        out = put(out, ", \"positionPoints\": null}, \"lines\": [");
-    }
-    for (int i = 0; i < p.fila; ++i) {
-        const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
-        out = put(out, i > 0 ? std::string_view(", {\"row\": ") : std::string_view("{\"row\": "));
-        out = std::to_chars(out, out + 16, l.row).ptr;
-        out = member(out, ", \"code\": ", l.code);
-        out = put(out, ", \"quantity\": ");
-        out = l.quantity ? quote(out, *l.quantity) : put(out, "null");
-        out = member(out, ", \"concept\": ", l.concepto);
-        out = put(out, l.column == Column::earnings ? std::string_view(", \"column\": \"earnings\", \"amount\": ")
-                                                    : std::string_view(", \"column\": \"deductions\", \"amount\": "));
-        out = amount(out, l.amount);
-        out = member(out, ", \"text\": ", l.text);
-        *out++ = '}';
-    }
-    out = amount(put(out, "], \"totals\": {\"totalhab\": "), p.totalhab);
-    out = amount(put(out, ", \"totaldesc\": "), p.totaldesc);
-    out = amount(put(out, ", \"totalliq\": "), p.totalliq);
-    out = member(out, ", \"thaberes\": ", p.thaberes);
-    out = member(out, ", \"tdescuentos\": ", p.tdescuentos);
-    out = member(out, ", \"liquido\": ", p.liquido);
-    return put(out, "}}");
+    Json json(out);
+    json.put("{\"ok\": false, \"field\": ");
+    if (r.field)
+        json.text(fieldName(*r.field));
+    else
+        json.put("null");
+    json.member(", \"error\": ", r.message).put("}");
 }
 
-std::size_t refusalJsonBound(const Refusal& r)
+void writeMalformedJson(OutputBuffer& out, const std::optional<std::string>& key, std::string_view error)
 {
-    return kLineFrame + (r.field ? quotedBound(fieldName(*r.field)) : 0) + quotedBound(r.message);
-}
-
-char* writeRefusalJson(char* out, const Refusal& r)
-{
-    out = put(out, "{\"ok\": false, \"field\": ");
-    out = r.field ? quote(out, fieldName(*r.field)) : put(out, "null");
-    out = member(out, ", \"error\": ", r.message);
-    *out++ = '}';
-    return out;
-}
-
-std::size_t malformedJsonBound(const std::optional<std::string>& key, std::string_view error)
-{
-    return kLineFrame + (key ? quotedBound(*key) : 0) + quotedBound(error);
-}
-
-char* writeMalformedJson(char* out, const std::optional<std::string>& key, std::string_view error)
-{
-    out = put(out, "{\"ok\": false, \"field\": ");
-    out = key ? quote(out, *key) : put(out, "null");
-    out = member(out, ", \"error\": ", error);
-    *out++ = '}';
-    return out;
+    Json(out).put("{\"ok\": false, \"field\": ").textOrNull(key).member(", \"error\": ", error).put("}");
 }
 
 std::string payslipJson(const Payslip& p)
 {
-    return asText(payslipJsonBound(p), [&p](char* out) { return writePayslipJson(out, p); });
+    return asText([&p](OutputBuffer& out) { writePayslipJson(out, p); });
 }
 
 std::string refusalJson(const Refusal& r)
 {
-    return asText(refusalJsonBound(r), [&r](char* out) { return writeRefusalJson(out, r); });
+    return asText([&r](OutputBuffer& out) { writeRefusalJson(out, r); });
 }
 
 std::string malformedJson(const std::optional<std::string>& key, const std::string& error)
 {
-    return asText(malformedJsonBound(key, error), [&](char* out) { return writeMalformedJson(out, key, error); });
+    return asText([&](OutputBuffer& out) { writeMalformedJson(out, key, error); });
 }
 
 } // namespace haberes::cli

@@ -1,27 +1,18 @@
 #pragma once
-// The result objects haberes-cli writes, one line each.
-//
-// Each writer puts its object at `out`, which has room for at least the
-// matching bound, and gives the end of what it wrote: a batch writes
-// straight into its output block. The text-returning forms are for tests
-// and checks.
+// The result objects haberes-cli writes, one line each: appended to an
+// output buffer by a batch, or as texts for tests and checks.
+#include "cli/output_buffer.h"
 #include "engine/calculate.h"
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace haberes::cli {
 
-std::size_t payslipJsonBound(const Payslip& payslip);
-char* writePayslipJson(char* out, const Payslip& payslip);
-
-std::size_t refusalJsonBound(const Refusal& refusal);
-char* writeRefusalJson(char* out, const Refusal& refusal);
-
-std::size_t malformedJsonBound(const std::optional<std::string>& key, std::string_view error);
-char* writeMalformedJson(char* out, const std::optional<std::string>& key, std::string_view error);
+void writePayslipJson(OutputBuffer& out, const Payslip& payslip);
+void writeRefusalJson(OutputBuffer& out, const Refusal& refusal);
+void writeMalformedJson(OutputBuffer& out, const std::optional<std::string>& key, std::string_view error);
 
 std::string payslipJson(const Payslip& payslip);
 std::string refusalJson(const Refusal& refusal);

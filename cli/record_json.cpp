@@ -14,7 +14,7 @@ namespace {
 enum class Kind { text, option, flag, seniority, zone, comment };
 
 struct Key {
-    const char* name;
+    std::string_view name; // compared for every member of every line: no strlen
     Kind kind;
     std::string PayEntries::*text = nullptr;
     bool PayEntries::*option = nullptr;
@@ -64,11 +64,30 @@ const std::array kKeys{
     Key{"comentario", Kind::comment},
 };
 
+std::size_t keyHash(std::string_view n)
+{
+    const auto byte = [&n](std::size_t i) { return static_cast<std::size_t>(static_cast<unsigned char>(n[i])); };
+    return (n.size() * 7 + byte(0) * 3 + byte(n.size() / 2) + byte(n.size() - 1) * 5) % 256;
+}
+
+// Looked up for every member of every line: a small open hash table.
 const Key* findKey(std::string_view name)
 {
-    for (const Key& k : kKeys)
-        if (name == k.name)
-            return &k;
+    static const auto table = [] {
+        std::array<const Key*, 256> t{};
+        for (const Key& k : kKeys) {
+            std::size_t h = keyHash(k.name);
+            while (t[h])
+                h = (h + 1) % t.size();
+            t[h] = &k;
+        }
+        return t;
+    }();
+    if (name.empty())
+        return nullptr;
+    for (std::size_t h = keyHash(name); table[h]; h = (h + 1) % table.size())
+        if (table[h]->name == name)
+            return table[h];
     return nullptr;
 }
 
@@ -95,7 +114,8 @@ RecordParse malformed(const std::string& key, std::string error)
 
 RecordParse parseRecord(std::string_view line)
 {
-    std::vector<JsonMember> members;
+    // Kept from line to line: a batch reads many.
+    thread_local std::vector<JsonMember> members;
     RecordParse r;
     if (!readJsonObject(line, members, r.error))
         return r;
