@@ -1,47 +1,27 @@
 #include "payslip/page_drawing.h"
 
+#include "payslip/paper_page.h"
+
+#include <QFile>
 #include <QLocale>
+#include <QMarginsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QWidget>
+#include <QPdfWriter>
+#include <QSaveFile>
 
 #include <algorithm>
 
 namespace haberes {
 
-QPicture recordClientArea(QWidget& window)
-{
-    // Each child is recorded on its own and played back inside its part of
-    // the window. Recorded all at once, the clips that widgets set while
-    // painting let a child that reaches past the window's edge (the panel
-    // does) spill over it on paper.
-    const QRect area = window.rect();
-    QPicture picture;
-    QPainter painter(&picture);
-    painter.setClipRect(area);
-    painter.fillRect(area, window.palette().brush(window.backgroundRole()));
-    for (QObject* object : window.children()) {
-        auto* child = qobject_cast<QWidget*>(object);
-        if (!child || child->isWindow() || child->isHidden())
-            continue;
-        const QRect shown = child->geometry() & area;
-        if (shown.isEmpty())
-            continue;
-        // The part starts at the top left of what is shown of the child.
-        QPicture part;
-        child->render(&part, QPoint(), QRegion(shown.translated(-child->pos())),
-                      QWidget::DrawWindowBackground | QWidget::DrawChildren);
-        painter.save();
-        painter.setClipRect(shown);
-        painter.drawPicture(shown.topLeft(), part);
-        painter.restore();
-    }
-    painter.end();
-    return picture;
-}
+namespace {
+
+// The window is laid out at 96 pixels to the inch (15 twips a pixel).
+constexpr double kWindowDpi = 96.0;
+// Kept clear at every edge: most printers cannot print there.
+const QMarginsF kPageMargins(10, 10, 10, 10); // millimetres
+
+} // namespace
 
 double fitFactor(QSizeF image, QSizeF printable)
 {
@@ -50,53 +30,47 @@ double fitFactor(QSizeF image, QSizeF printable)
     return std::min({1.0, printable.width() / image.width(), printable.height() / image.height()});
 }
 
-bool drawPage(QPrinter& printer, const QPicture& picture, QSize size)
+QPageSize localPageSize()
 {
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+}
+
+bool writePdf(QIODevice& out, const QWidget& window, const QRect& area, const QString& title,
+              const QPageSize& size)
+{
+    QPdfWriter pdf(&out);
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("haberes"));
+    pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, kPageMargins, QPageLayout::Millimeter));
+
     QPainter painter;
-    // A printer that cannot start (no device, a file that cannot be
-    // written) says so only here.
-    if (!painter.begin(&printer))
+    if (!painter.begin(&pdf))
         return false;
-
-    // Screen pixels become printer dots when the picture is played (it
-    // scales itself by the ratio of the two resolutions); on top of that
-    // the page may need it smaller.
-    const double toPrinter = double(printer.logicalDpiX()) / double(picture.logicalDpiX());
-    const QSizeF printable(printer.width(), printer.height());
-    const double fit = fitFactor(QSizeF(size) * toPrinter, printable);
-    const QSizeF onPaper = QSizeF(size) * (toPrinter * fit);
-    const QRectF place(QPointF(std::max(0.0, (printable.width() - onPaper.width()) / 2), 0), onPaper);
-
-    painter.setClipRect(place);
-    painter.translate(place.topLeft());
-    painter.scale(fit, fit);
-    painter.drawPicture(0, 0, picture);
-    const bool ended = painter.end();
-    return ended && printer.printerState() != QPrinter::Error;
+    const double toPage = pdf.resolution() / kWindowDpi;
+    const QSizeF printable(pdf.width(), pdf.height());
+    const double scale = toPage * fitFactor(QSizeF(area.size()) * toPage, printable);
+    const double left = std::max(0.0, (printable.width() - area.width() * scale) / 2);
+    painter.translate(left, 0);
+    painter.scale(scale, scale);
+    painter.translate(-area.topLeft());
+    paintControls(painter, window, area);
+    return painter.end();
 }
 
-bool printOn(const QString& printerName, const QPicture& picture, QSize size, const QString& title)
+bool writePdf(const QString& path, const QWidget& window, const QRect& area, const QString& title,
+              const QPageSize& size)
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
-    if (info.isNull())
+    // Written aside and put in place whole: a failure never leaves half a
+    // file, nor spoils the one that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    QPrinter printer(info, QPrinter::HighResolution);
-    // Without a real device Qt quietly writes a PDF to no file.
-    if (printer.outputFormat() != QPrinter::NativeFormat)
+    if (!writePdf(file, window, area, title, size)) {
+        file.cancelWriting();
         return false;
-    printer.setDocName(title);
-    return drawPage(printer, picture, size);
-}
-
-bool saveAsPdf(const QString& path, const QPicture& picture, QSize size, const QString& title)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                              : QPageSize::A4));
-    printer.setDocName(title);
-    return drawPage(printer, picture, size);
+    }
+    return file.commit();
 }
 
 } // namespace haberes

@@ -1,34 +1,31 @@
 #pragma once
-// The printed page: the window recorded as drawing commands and played back
-// on a printer or into a PDF, so that on paper text stays text and rules
-// stay lines. The same page goes to either.
-#include <QPicture>
+// The printed page: a part of the window drawn from its controls (see
+// paper_page.h), fitted to one page of a PDF. The same PDF is saved for the
+// user or handed to the printer.
+#include <QPageSize>
+#include <QRect>
 #include <QSizeF>
 #include <QString>
 
-class QPrinter;
+class QIODevice;
 class QWidget;
 
 namespace haberes {
-
-// The window's client area as the user sees it, scrolled-out parts left
-// out.
-QPicture recordClientArea(QWidget& window);
 
 // How much an image must shrink to fit the printable area, proportions
 // kept; 1 when it fits as it is.
 double fitFactor(QSizeF image, QSizeF printable);
 
-// The picture on one page in the printer's own orientation, at the top,
-// centred across, at its screen size when it fits, smaller when not. False
-// when the printer cannot be painted on or reports an error.
-bool drawPage(QPrinter& printer, const QPicture& picture, QSize size);
+// Letter where the locale measures in inches, A4 elsewhere.
+QPageSize localPageSize();
 
-// The default printer by name, the title showing in its queue; false when
-// it is gone or the job fails.
-bool printOn(const QString& printerName, const QPicture& picture, QSize size, const QString& title);
-
-// The same page in a PDF file; false when the file cannot be written.
-bool saveAsPdf(const QString& path, const QPicture& picture, QSize size, const QString& title);
+// area of window (in its pixels, 96 to the inch) on one page of size, at
+// the top, centred across, at its screen size when it fits, smaller when
+// not. False when nothing could be written.
+bool writePdf(QIODevice& out, const QWidget& window, const QRect& area, const QString& title,
+              const QPageSize& size);
+// The same into a file; false when it cannot be written.
+bool writePdf(const QString& path, const QWidget& window, const QRect& area, const QString& title,
+              const QPageSize& size);
 
 } // namespace haberes

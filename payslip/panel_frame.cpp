@@ -18,6 +18,12 @@ PanelFrame::PanelFrame(const QString& title, QWidget* parent) : QGroupBox(title,
 void PanelFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    paintFrame(painter);
+}
+
+void PanelFrame::paintFrame(QPainter& painter) const
+{
+    painter.setFont(font());
     const QFontMetrics metrics(font());
     const int titleWidth = metrics.horizontalAdvance(title());
     const int top = metrics.height() / 2;

@@ -3,11 +3,16 @@
 // title set into the top line, the same on screen and on paper.
 #include <QGroupBox>
 
+class QPainter;
+
 namespace haberes {
 
 class PanelFrame : public QGroupBox {
 public:
     PanelFrame(const QString& title, QWidget* parent);
+
+    // The lines and the title, in the panel's own coordinates.
+    void paintFrame(QPainter& painter) const;
 
 protected:
     // Drawn here rather than by the style: styles draw the frame with

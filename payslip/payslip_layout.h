@@ -126,4 +126,23 @@ constexpr TotalsBlock totalsBlock(int rows)
     return {base + 2350, base + 1050, base + 1250, base + 1550, base + 1650, base + 1950, base + 2050, base + 2350};
 }
 
+// ---- On paper the whole panel shows, from its place at scroll value 0 to
+// a little below the totals or to the bottom of the window, whichever is
+// lower; the page is the window, taller when the panel needs it.
+inline constexpr int kPaperBottomMargin = 60;
+inline constexpr int kPaperBelowTotals = 240;
+constexpr int paperPanelHeight(int rows)
+{
+    const int toWindowBottom = kClientHeight - kPanelTopAtZero - kPaperBottomMargin;
+    const int toTotals = totalsBlock(rows).line17 + kPaperBelowTotals;
+    return toWindowBottom > toTotals ? toWindowBottom : toTotals;
+}
+constexpr int paperHeight(int rows)
+{
+    const int panelBottom = kPanelTopAtZero + paperPanelHeight(rows) + kPaperBottomMargin;
+    return kClientHeight > panelBottom ? kClientHeight : panelBottom;
+}
+// The comment box may grow on paper down to this, above the date.
+inline constexpr int kPaperCommentBottom = kText10.top - 120;
+
 } // namespace haberes::layout

@@ -116,6 +116,7 @@ void PayslipWindow::Ui::createGridAndTotals()
 
 void PayslipWindow::Ui::placeTotals(int rows)
 {
+    this->rows = rows;
     const TotalsBlock block = totalsBlock(rows);
     const std::pair<QFrame*, int> columnRules[] = {{Line1, kLine1X},    {Line2, kLine2X}, {Line3[0], kLine3_0X},
                                                    {Line3[1], kLine3_1X}, {Line5, kLine5X}, {Line7, kLine7X}};

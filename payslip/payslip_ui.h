@@ -27,17 +27,24 @@ struct PayslipWindow::Ui {
     // The two colours that printing changes.
     void setBackgrounds(const QColor& window, const QColor& panel);
 
-    // The window as it goes on paper: no buttons, notice or prompt, white,
-    // and the "ZUTEL" column in the margin. Then back to the screen, in the
-    // colours printing leaves.
-    void toPaper();
+    // The window as it goes on paper: no buttons, notice, prompt or scroll
+    // bar, white, the "ZUTEL" column in the margin, the whole panel in view
+    // whatever the scroll and the comment box as tall as its text. Returns
+    // the part of the window (in its pixels) that goes on paper, which may
+    // reach below the window.
+    QRect toPaper();
+    // Back to exactly what the screen showed before toPaper: colours,
+    // controls, panel position and the keyboard focus.
     void toScreen();
+    // The colours a window keeps once it has been printed or saved.
+    void showPrintedColours();
 
     // The rule under the rows, the column rules and the totals, placed for a
     // payslip of `rows` rows.
     void placeTotals(int rows);
 
     PayslipWindow* window;
+    int rows = 0; // of the payslip shown, as placeTotals last placed them
     QFont font;     // the dialog font at 9.75 pt
     QFont boldFont;
 
@@ -103,6 +110,14 @@ struct PayslipWindow::Ui {
     QFrame* Line17;
 
 private:
+    // What toPaper changes and toScreen puts back.
+    struct ScreenState {
+        QColor windowColour, panelColour;
+        QRect sosten, comment;
+        QWidget* focus = nullptr;
+    };
+    ScreenState screen;
+
     void createSide();
     void createPanel();
     void createRows();

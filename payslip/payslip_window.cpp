@@ -9,6 +9,8 @@
 #include "payslip/net_warning.h"
 #include "payslip/payslip_layout.h"
 #include "payslip/payslip_ui.h"
+#include "payslip/printing.h"
+#include "payslip/wrapped_text.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -36,6 +38,7 @@ PayslipWindow::PayslipWindow(QWidget* parent) : QWidget(parent, Qt::Window), ui_
     connect(ui_->movedor, &QScrollBar::valueChanged, this, &PayslipWindow::scrollTo);
     connect(ui_->Volver, &QPushButton::clicked, this, &PayslipWindow::onVolver);
     connect(ui_->Imprimir, &QPushButton::clicked, this, &PayslipWindow::print);
+    ignoreDoubleClicks(ui_->Imprimir);
     connect(ui_->Salir, &QPushButton::clicked, this, &PayslipWindow::salirRequested);
 
     scrollTo(ui_->movedor->value());
@@ -142,7 +145,9 @@ void PayslipWindow::showLine(const PayslipLine& line, const ColumnFonts& fonts)
 void PayslipWindow::showHeader(const PayslipHeader& header)
 {
     setFittedText(ui_->Label11, qs(header.caption), ui_->font);
-    setFittedText(ui_->carsel, qs(header.carsel), ui_->font);
+    // A long position name takes two lines, down to the caption below.
+    setTwoLineText(ui_->carsel, qs(header.carsel), ui_->font, kCarsel.toPixels().height(),
+                   px(kLabel11.top) - px(kCarsel.top));
     setPositionHeader(qs(header.numcargo), qs(header.punbasicos), qs(header.proljor), qs(header.jorcom),
                       qs(header.tardif), qs(header.compbas));
     for (QWidget* w : {static_cast<QWidget*>(ui_->Label2), static_cast<QWidget*>(ui_->compbas),

@@ -3,12 +3,14 @@
 // ("Recibo de haberes") with 27 rows, the totals, the header of the
 // position or hours, a comment box, the date, and "Volver", "Imprimir" and
 // "Salir". It computes nothing: the calculation writes into it.
+#include "payslip/cups_queue.h"
+#include "payslip/printer_choice.h"
+
 #include <QWidget>
 
 #include <functional>
 
 class QLabel;
-class QPicture;
 
 namespace haberes {
 
@@ -44,12 +46,17 @@ public:
     using NoticeHandler = std::function<void(const QString& text)>;
     void setNoticeHandler(NoticeHandler handler);
 
-    // What printing asks of the machine and the user; an empty hook keeps
-    // the real one. Tests set them so that nothing blocks and nothing
-    // reaches a real printer unless they mean it to.
+    // What printing asks of CUPS and of the user; an empty hook keeps the
+    // real one. Tests set them so that nothing blocks and nothing reaches
+    // a printer unless they mean it to.
     struct PrintHooks {
-        // The default printer's name; empty when none is installed.
-        std::function<QString()> defaultPrinter;
+        // The installed printers and the default among them.
+        std::function<Printers()> printers;
+        // The paper (rendered for the printer's page size) as one job on
+        // a printer, and what became of it.
+        std::function<JobReport(const QString& printer, const PaperPdf& paper, const QString& title)> print;
+        // Where to print when no printer is the default (a modal dialog).
+        std::function<PrinterChoice(const QStringList& printers)> choosePrinter;
         // A yes/no question (a modal message box); true for yes.
         std::function<bool(const QString& question)> confirm;
         // Where to save the PDF, starting from a suggested path (the save
@@ -85,13 +92,21 @@ private:
     void showLine(const PayslipLine& line, const ColumnFonts& fonts);
     void showHeader(const PayslipHeader& header);
     void notify(const QString& text);
-    void offerPdf(const QPicture& page, const QString& question);
     QString teacherName() const;
+    // Printing (printing.cpp): the paper version as a PDF, the question
+    // whether to save it instead, and the save itself; true once saved.
+    QByteArray paperPdf(const QPageSize& size);
+    bool writePaperPdf(const QString& path);
+    void offerPdf(const QString& question);
+    bool savePdf();
+    void afterJob(const QString& printer, const JobReport& report);
+    friend bool savePaperPdf(PayslipWindow& window, const QString& path);
 
     Ui* ui_;
     QLabel* netWarning_ = nullptr;
     NoticeHandler noticeHandler_;
     PrintHooks printHooks_;
+    bool printing_ = false;
 };
 
 } // namespace haberes

@@ -1,28 +1,36 @@
-// "Imprimir": the window turned into its paper version, recorded and sent to
-// the default printer, then put back on screen whatever happened. When
-// there is no printer or the job fails, the same page can go to a PDF.
-#include "payslip/payslip_window.h"
+// "Imprimir": the window's paper version rendered as a PDF and handed to
+// CUPS as one job, whose fate is told to the user; when it cannot be
+// printed, the same page can go to a PDF file. The window's colours change
+// only once a job was accepted or a PDF saved.
+#include "payslip/printing.h"
 
 #include "payslip/page_drawing.h"
 #include "payslip/payslip_ui.h"
+#include "payslip/payslip_window.h"
+#include "payslip/pdf_dialog.h"
 #include "payslip/pdf_name.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrinterInfo>
-#include <QStandardPaths>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+
+#include <optional>
 
 namespace haberes {
 
 namespace {
 
-QString defaultPrinterName()
-{
-    return QPrinterInfo::defaultPrinter().printerName();
-}
+// How long CUPS is watched for what becomes of a job before the window
+// says nothing more: enough for a local queue to refuse, stop or fail it.
+constexpr int kJobWatchMs = 4000;
 
 // The job's name in the print queue and the PDF's title.
 QString documentTitle(const QString& teacher)
@@ -30,7 +38,51 @@ QString documentTitle(const QString& teacher)
     return QStringLiteral("Recibo de haberes - %1").arg(teacher);
 }
 
+// Lets through only presses that are not the second of a double click,
+// judged by the times the window system gave them: the second press of a
+// double click arrives only after the first click's job is done, however
+// long that took.
+class DoubleClickFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            return true;
+        if (event->type() != QEvent::MouseButtonPress)
+            return false;
+        const quint64 time = static_cast<QMouseEvent*>(event)->timestamp();
+        const auto interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        const bool second = lastPress_ && time >= *lastPress_ && time - *lastPress_ < interval;
+        lastPress_ = time;
+        return second;
+    }
+
+private:
+    std::optional<quint64> lastPress_;
+};
+
+// A busy pointer while CUPS is asked.
+struct BusyCursor {
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 } // namespace
+
+void ignoreDoubleClicks(QWidget* button)
+{
+    button->installEventFilter(new DoubleClickFilter(button));
+}
+
+bool savePaperPdf(PayslipWindow& window, const QString& path)
+{
+    return window.writePaperPdf(path);
+}
 
 void PayslipWindow::setPrintHooks(PrintHooks hooks)
 {
@@ -45,66 +97,114 @@ QString PayslipWindow::teacherName() const
     return whole.isEmpty() ? ui_->docente->text() : whole;
 }
 
-void PayslipWindow::print()
+QByteArray PayslipWindow::paperPdf(const QPageSize& size)
 {
-    // Keeps the window in its paper version for as long as it lives, so
-    // that no way out of printing leaves it there.
-    struct PaperVersion {
-        Ui& ui;
-        explicit PaperVersion(Ui& u) : ui(u) { ui.toPaper(); }
-        ~PaperVersion() { ui.toScreen(); }
-        PaperVersion(const PaperVersion&) = delete;
-        PaperVersion& operator=(const PaperVersion&) = delete;
-    };
-
-    const QSize area = size();
-    const QString title = documentTitle(teacherName());
-    QPicture page;
-    QString printer;
-    bool printed = false;
-    {
-        const PaperVersion paper(*ui_);
-        page = recordClientArea(*this);
-        printer = printHooks_.defaultPrinter ? printHooks_.defaultPrinter() : defaultPrinterName();
-        printed = !printer.isEmpty() && printOn(printer, page, area, title);
-    }
-    if (printed)
-        return;
-
-    if (printer.isEmpty())
-        offerPdf(page, QStringLiteral("No hay ninguna impresora predeterminada.\n"
-                                      "¿Querés guardar el recibo como PDF?"));
-    else
-        offerPdf(page, QStringLiteral("No se pudo imprimir el recibo en la impresora «%1».\n"
-                                      "¿Querés guardarlo como PDF?")
-                           .arg(printer));
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    // No way out of here leaves the window in its paper version.
+    const QRect area = ui_->toPaper();
+    const auto screen = qScopeGuard([this] { ui_->toScreen(); });
+    if (!writePdf(buffer, *this, area, documentTitle(teacherName()), size))
+        pdf.clear();
+    return pdf;
 }
 
-void PayslipWindow::offerPdf(const QPicture& page, const QString& question)
+bool PayslipWindow::writePaperPdf(const QString& path)
+{
+    const QRect area = ui_->toPaper();
+    const auto screen = qScopeGuard([this] { ui_->toScreen(); });
+    return writePdf(path, *this, area, documentTitle(teacherName()), localPageSize());
+}
+
+void PayslipWindow::print()
+{
+    // One job at a time, even if a dialog lets a second click through.
+    if (printing_)
+        return;
+    const QScopedValueRollback busy(printing_, true);
+
+    const Printers printers = printHooks_.printers ? printHooks_.printers() : cupsPrinters();
+    QString printer = printers.defaultPrinter;
+    if (printer.isEmpty()) {
+        if (printers.names.isEmpty()) {
+            offerPdf(QStringLiteral("No hay ninguna impresora instalada.\n"
+                                    "¿Querés guardar el recibo como PDF?"));
+            return;
+        }
+        const PrinterChoice choice = printHooks_.choosePrinter ? printHooks_.choosePrinter(printers.names)
+                                                               : askForPrinter(this, printers.names);
+        if (choice.kind == PrinterChoice::Kind::cancel)
+            return;
+        if (choice.kind == PrinterChoice::Kind::pdf) {
+            if (savePdf())
+                ui_->showPrintedColours();
+            return;
+        }
+        printer = choice.printer;
+    }
+
+    const PaperPdf paper = [this](const QPageSize& size) { return paperPdf(size); };
+    const QString title = documentTitle(teacherName());
+    JobReport report;
+    {
+        const BusyCursor cursor;
+        report = printHooks_.print ? printHooks_.print(printer, paper, title)
+                                   : printPdf(printer, paper, title, kJobWatchMs);
+    }
+    afterJob(printer, report);
+}
+
+void PayslipWindow::afterJob(const QString& printer, const JobReport& report)
+{
+    const QString because = report.reason.isEmpty() ? QString() : QStringLiteral(": %1").arg(report.reason);
+    switch (report.outcome) {
+    case JobReport::Outcome::accepted:
+        ui_->showPrintedColours();
+        return;
+    case JobReport::Outcome::waiting:
+        ui_->showPrintedColours();
+        notify(QStringLiteral("El recibo está en espera en la impresora «%1»%2.\n"
+                              "Se imprimirá cuando la impresora vuelva a funcionar.")
+                   .arg(printer, because));
+        return;
+    case JobReport::Outcome::refused:
+        offerPdf(QStringLiteral("La impresora «%1» no aceptó el recibo%2.\n¿Querés guardarlo como PDF?")
+                     .arg(printer, because));
+        return;
+    case JobReport::Outcome::failed:
+        offerPdf(QStringLiteral("No se pudo imprimir el recibo en la impresora «%1»%2.\n"
+                                "¿Querés guardarlo como PDF?")
+                     .arg(printer, because));
+        return;
+    }
+}
+
+void PayslipWindow::offerPdf(const QString& question)
 {
     const bool yes = printHooks_.confirm
                          ? printHooks_.confirm(question)
                          : QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
-    if (!yes)
-        return;
+    if (yes && savePdf())
+        ui_->showPrintedColours();
+}
 
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(folder).filePath(pdfFileName(teacherName(), QDate::currentDate()));
-    QString path = printHooks_.pdfPath
-                       ? printHooks_.pdfPath(suggested)
-                       : QFileDialog::getSaveFileName(this, QStringLiteral("Guardar el recibo como PDF"), suggested,
-                                                      QStringLiteral("Documentos PDF (*.pdf)"));
+bool PayslipWindow::savePdf()
+{
+    const QString suggested = QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
+    const QString path = printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested);
     if (path.isEmpty())
-        return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
+        return false;
 
-    if (saveAsPdf(path, page, size(), documentTitle(teacherName())))
-        notify(QStringLiteral("El recibo se guardó en %1.").arg(QDir::toNativeSeparators(path)));
-    else
+    if (!writePaperPdf(path)) {
         notify(QStringLiteral("No se pudo guardar el recibo en %1.\n"
                               "Revisá que la carpeta exista y que se pueda escribir en ella.")
                    .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    rememberPdfFolder(path);
+    notify(QStringLiteral("El recibo se guardó en %1.").arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 } // namespace haberes

@@ -1,9 +1,8 @@
 // The page on its own: the fit to the paper, the suggested file name, and a
-// device that cannot be printed on.
+// file that cannot be written.
 #include "payslip/page_drawing.h"
 #include "payslip/pdf_name.h"
 
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -21,15 +20,14 @@ TEST(PageFit, ShrinksOnlyWhatDoesNotFitKeepingProportions)
     EXPECT_DOUBLE_EQ(fitFactor({0, 0}, {200, 100}), 1.0);
 }
 
-TEST(PageDrawing, DeviceThatCannotStartFails)
+TEST(PageDrawing, FileThatCannotBeWrittenFails)
 {
     QWidget widget;
     widget.resize(200, 100);
-    const QPicture picture = recordClientArea(widget);
     QTemporaryDir dir;
-    EXPECT_FALSE(saveAsPdf(dir.filePath("falta/recibo.pdf"), picture, widget.size(), "x"));
-    EXPECT_TRUE(saveAsPdf(dir.filePath("recibo.pdf"), picture, widget.size(), "x"));
-    EXPECT_FALSE(printOn("impresora-que-no-existe", picture, widget.size(), "x"));
+    const QPageSize a4(QPageSize::A4);
+    EXPECT_FALSE(writePdf(dir.filePath("falta/recibo.pdf"), widget, widget.rect(), "x", a4));
+    EXPECT_TRUE(writePdf(dir.filePath("recibo.pdf"), widget, widget.rect(), "x", a4));
 }
 
 TEST(PdfName, TeacherAndDateInSafeCharacters)

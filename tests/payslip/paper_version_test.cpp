@@ -1,71 +1,71 @@
-// "Imprimir" turns the window into its paper version for the job only, and
-// puts the screen version back in the colours printing leaves, whether the
-// job printed, failed, or found no printer.
+// "Imprimir" turns the window into its paper version for the page only and
+// puts back exactly what the screen showed. The colours printing leaves
+// come only once a job was accepted or a PDF saved.
 #include "print_fixture.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 namespace haberes::test {
 namespace {
 
+const QColor kFirstWindow(0, 128, 0);
+const QColor kFirstPanel(255, 255, 192);
 const QColor kPrintedWindow(0, 192, 192);
 const QColor kPrintedPanel(192, 255, 192);
 
 class PaperVersion : public PrintingTest {
 protected:
     void SetUp() override { window.showPayslip(position604()); }
+
+    void expectColours(const QColor& windowExpected, const QColor& panelExpected) const
+    {
+        EXPECT_EQ(windowColour(), windowExpected);
+        EXPECT_EQ(panelColour(), panelExpected);
+    }
 };
 
 TEST_F(PaperVersion, ScreenVersionHasTheFirstColoursAndNoZutel)
 {
-    EXPECT_EQ(windowColour(), QColor(0, 128, 0));
-    EXPECT_EQ(panelColour(), QColor(255, 255, 192));
+    expectColours(kFirstWindow, kFirstPanel);
     expectScreenVersion();
 }
 
-TEST_F(PaperVersion, DuringTheJobTheWindowIsOnPaper)
+TEST_F(PaperVersion, JobGetsThePaperVersion)
 {
-    int looks = 0;
-    duringJob = [&] {
-        ++looks;
-        expectPaperVersion();
-    };
-    answer = false;
+    installed = {"Oficina", {"Oficina"}};
     clickImprimir();
-    EXPECT_EQ(looks, 1);
-}
-
-TEST_F(PaperVersion, NoPrinterPutsTheScreenVersionBackBeforeAsking)
-{
-    answer = false;
-    int asked = 0;
-    window.setPrintHooks({.defaultPrinter = [] { return QString(); },
-                          .confirm =
-                              [&](const QString&) {
-                                  ++asked;
-                                  expectScreenVersion();
-                                  EXPECT_EQ(windowColour(), kPrintedWindow);
-                                  return false;
-                              },
-                          .pdfPath = [](const QString&) { return QString(); }});
-    clickImprimir();
-    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(jobs, QStringList{"Oficina"});
+    const std::optional<QString> text = pdfText(writeFile(dir.filePath("job.pdf"), jobPdf));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(zutelInMargin(*text), 8);
+    for (const char* absent : {"Volver", "Imprimir", "Salir", "Se imprime en blanco y negro", "Poné tu comentario"})
+        EXPECT_FALSE(text->contains(absent)) << absent;
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_TRUE(notices.isEmpty());
     expectScreenVersion();
-    EXPECT_EQ(windowColour(), kPrintedWindow);
-    EXPECT_EQ(panelColour(), kPrintedPanel);
+    expectColours(kPrintedWindow, kPrintedPanel);
 }
 
-TEST_F(PaperVersion, NoPrinterOffersAPdfAndSavesIt)
+TEST_F(PaperVersion, NoPrinterLeavesTheColoursUntilAPdfIsSaved)
 {
-    pdfPath = dir.filePath("recibo.pdf");
+    answer = false;
     clickImprimir();
     ASSERT_EQ(questions.size(), 1);
     EXPECT_TRUE(questions[0].contains("No hay ninguna impresora")) << questions[0].toStdString();
-    EXPECT_TRUE(questions[0].contains("PDF"));
+    expectScreenVersion();
+    expectColours(kFirstWindow, kFirstPanel);
+
+    answer = true;
+    pdfPath = dir.filePath("recibo.pdf");
+    clickImprimir();
     ASSERT_EQ(suggested.size(), 1);
     const QString expectedName = "Recibo-Ana-Perez-" + QDate::currentDate().toString(Qt::ISODate) + ".pdf";
     EXPECT_TRUE(suggested[0].endsWith("/" + expectedName)) << suggested[0].toStdString();
@@ -73,48 +73,20 @@ TEST_F(PaperVersion, NoPrinterOffersAPdfAndSavesIt)
     ASSERT_EQ(notices.size(), 1);
     EXPECT_TRUE(notices[0].contains(pdfPath)) << notices[0].toStdString();
     expectScreenVersion();
-    EXPECT_EQ(windowColour(), kPrintedWindow);
-    EXPECT_EQ(panelColour(), kPrintedPanel);
+    expectColours(kPrintedWindow, kPrintedPanel);
 }
 
-TEST_F(PaperVersion, DeclinedOrCancelledPdfWritesNothing)
+TEST_F(PaperVersion, CancelledPdfWritesNothingAndKeepsTheColours)
 {
-    answer = false;
-    clickImprimir();
-    EXPECT_EQ(questions.size(), 1);
-    EXPECT_TRUE(suggested.isEmpty());
-
-    answer = true;
     pdfPath.clear();
     clickImprimir();
     EXPECT_EQ(suggested.size(), 1);
     EXPECT_TRUE(notices.isEmpty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    expectScreenVersion();
+    expectColours(kFirstWindow, kFirstPanel);
 }
 
-TEST_F(PaperVersion, PdfNameWithoutExtensionGetsOne)
-{
-    pdfPath = dir.filePath("recibo-marzo");
-    clickImprimir();
-    EXPECT_TRUE(QFile::exists(pdfPath + ".pdf"));
-}
-
-TEST_F(PaperVersion, FailedJobTellsWhichPrinterAndPutsTheScreenVersionBack)
-{
-    // A printer that went away between the lookup and the job.
-    printer = "impresora-que-ya-no-esta";
-    answer = false;
-    clickImprimir();
-    ASSERT_EQ(questions.size(), 1);
-    EXPECT_TRUE(questions[0].contains("No se pudo imprimir")) << questions[0].toStdString();
-    EXPECT_TRUE(questions[0].contains(printer));
-    expectScreenVersion();
-    EXPECT_EQ(windowColour(), kPrintedWindow);
-    EXPECT_EQ(panelColour(), kPrintedPanel);
-}
-
-TEST_F(PaperVersion, PdfThatCannotBeWrittenIsToldAndTheScreenVersionIsBack)
+TEST_F(PaperVersion, PdfThatCannotBeWrittenIsToldAndKeepsTheColours)
 {
     pdfPath = dir.filePath("no-existe/recibo.pdf");
     clickImprimir();
@@ -122,25 +94,45 @@ TEST_F(PaperVersion, PdfThatCannotBeWrittenIsToldAndTheScreenVersionIsBack)
     EXPECT_TRUE(notices[0].contains("No se pudo guardar")) << notices[0].toStdString();
     EXPECT_FALSE(QFile::exists(pdfPath));
     expectScreenVersion();
-    EXPECT_EQ(windowColour(), kPrintedWindow);
-    EXPECT_EQ(panelColour(), kPrintedPanel);
+    expectColours(kFirstWindow, kFirstPanel);
 }
 
-TEST_F(PaperVersion, PrintingTwiceLeavesTheSameWindowAndScroll)
+TEST_F(PaperVersion, PdfThatCannotBeWrittenLeavesTheOldFileWhole)
 {
-    control<QScrollBar>("movedor")->setValue(630);
-    const QRect panel = control("sosten")->geometry();
-    answer = false;
+    // A folder in the way of the file: nothing can replace it.
+    pdfPath = dir.filePath("recibo.pdf");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("recibo.pdf"));
     clickImprimir();
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(QFileInfo(pdfPath).isDir());
+}
+
+TEST_F(PaperVersion, ScreenComesBackExactlyScrollPanelCommentAndFocus)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* movedor = control<QScrollBar>("movedor");
+    movedor->setValue(630);
+    auto* comment = control<QPlainTextEdit>("Text11");
+    comment->setPlainText(QString("Una nota larga que llena la caja. ").repeated(12));
+    const QRect panel = control("sosten")->geometry();
+    const QRect commentBox = comment->geometry();
+
+    answer = false;
+    // A mouse click gives the button the focus before it prints.
+    QTest::mouseClick(control<QPushButton>("Imprimir"), Qt::LeftButton);
     clickImprimir();
     EXPECT_EQ(questions.size(), 2);
     expectScreenVersion();
-    EXPECT_EQ(windowColour(), kPrintedWindow);
-    EXPECT_EQ(panelColour(), kPrintedPanel);
-    EXPECT_EQ(control<QScrollBar>("movedor")->value(), 630);
+    EXPECT_EQ(movedor->value(), 630);
     EXPECT_EQ(control("sosten")->geometry(), panel);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(comment->geometry(), commentBox);
     EXPECT_TRUE(window.isEnabled());
+    // The focus stays on the button: no box took it over and selected its
+    // text while the button was hidden.
+    EXPECT_EQ(QApplication::focusWidget(), control("Imprimir"));
+    EXPECT_FALSE(control<QLineEdit>("Text10")->hasSelectedText());
 }
 
 } // namespace

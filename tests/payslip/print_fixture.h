@@ -7,8 +7,11 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <QByteArray>
 
 #include <optional>
 
@@ -20,6 +23,13 @@ namespace haberes::test {
 enum class TextOrder { layout, reading };
 std::optional<QString> pdfText(const QString& path, TextOrder order = TextOrder::layout);
 
+// pdfinfo's page count and first page size in points (rounded).
+struct PdfInfo {
+    int pages = 0;
+    QSize pointSize;
+};
+std::optional<PdfInfo> pdfInfo(const QString& path);
+
 // The first page of a PDF in grey at 30 dpi; null when pdftoppm fails.
 QImage pdfPage(const QString& path);
 // The smallest rectangle holding every pixel that is not white.
@@ -29,6 +39,9 @@ QRect inkedArea(const QImage& page);
 // not the union's payslip line.
 int zutelInMargin(const QString& layoutText);
 
+// Writes bytes to a file in dir and returns its path.
+QString writeFile(const QString& path, const QByteArray& bytes);
+
 class PrintingTest : public PayslipWindowTest {
 protected:
     PrintingTest();
@@ -37,22 +50,25 @@ protected:
     // The window's and the panel's background colours.
     QColor windowColour() const;
     QColor panelColour() const;
-    // Volver, Imprimir, Salir, the notice and the prompt are shown, the
-    // "ZUTEL" column hidden; or the other way round on paper.
+    // Volver, Imprimir, Salir, the notice, the prompt and the scroll bar
+    // are shown, the "ZUTEL" column hidden.
     void expectScreenVersion() const;
-    void expectPaperVersion() const;
-    // Prints with no printer installed into a PDF in the temporary
+    // With no printer installed, prints into a PDF in the temporary
     // folder, and returns its text.
     QString printToPdf(const QString& fileName = QStringLiteral("recibo.pdf"),
                        TextOrder order = TextOrder::layout);
 
-    QString printer;        // the default printer; empty for none
-    bool answer = true;     // to "save as PDF?"
-    QString pdfPath;        // chosen in the save dialog; empty to cancel
-    QStringList questions;  // asked by the window
-    QStringList suggested;  // paths offered in the save dialog
-    QStringList notices;    // told by the window
-    std::function<void()> duringJob; // runs while the job looks up the printer
+    Printers installed;          // what CUPS has; none by default
+    JobReport report{JobReport::Outcome::accepted, 1, {}}; // what becomes of a job
+    QStringList jobs;            // the printers jobs went to
+    QByteArray jobPdf;           // the last job's PDF
+    PrinterChoice choice;        // the answer to "which printer?"
+    QList<QStringList> choices;  // the printers offered each time
+    bool answer = true;          // to "save as PDF?"
+    QString pdfPath;             // chosen in the save dialog; empty to cancel
+    QStringList questions;       // asked by the window
+    QStringList suggested;       // paths offered in the save dialog
+    QStringList notices;         // told by the window
 
     QTemporaryDir dir;
 };

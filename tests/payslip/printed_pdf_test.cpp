@@ -2,7 +2,11 @@
 // there is no printer: the same page a printer gets.
 #include "print_fixture.h"
 
+#include "payslip/printing.h"
+
 #include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -67,42 +71,76 @@ TEST_F(PrintedPdf, PrintingTwiceGivesTheSameText)
     EXPECT_EQ(first, second);
 }
 
-TEST_F(PrintedPdf, WhatIsScrolledOutOfViewIsNotPrinted)
+TEST_F(PrintedPdf, WholePayslipWhateverTheScrollAndWindowSize)
 {
-    // 25 rows: at the top the totals lie below the window, scrolled to the
-    // bottom the teacher's name lies above it.
+    // 25 rows: on screen the totals lie below the window at the top, the
+    // teacher's name above it at the bottom. On paper both are there.
     window.showPayslip(fullPosition());
-    const QString top = printToPdf("arriba.pdf");
-    EXPECT_TRUE(top.contains("Recibo de sueldos de:"));
-    EXPECT_FALSE(top.contains("Liquido a pagar")) << top.toStdString();
-
+    const QStringList cells = shownCells();
     auto* movedor = control<QScrollBar>("movedor");
-    movedor->setValue(movedor->maximum());
-    const QString bottom = printToPdf("abajo.pdf");
-    EXPECT_FALSE(bottom.contains("Recibo de sueldos de:")) << bottom.toStdString();
-    EXPECT_TRUE(bottom.contains("Liquido a pagar"));
-    // Beside the panel nothing moves.
-    EXPECT_EQ(zutelInMargin(bottom), 8);
-    EXPECT_TRUE(bottom.contains("14/03/2025 10:32"));
+    const struct {
+        const char* file;
+        int scroll;
+        QSize size;
+    } views[] = {{"arriba.pdf", 0, window.size()},
+                 {"abajo.pdf", movedor->maximum(), window.size()},
+                 {"chica.pdf", 1500, QSize(300, 200)}};
+    for (const auto& view : views) {
+        window.resize(view.size);
+        movedor->setValue(view.scroll);
+        const QString text = printToPdf(view.file);
+        for (const QString& expected :
+             {QString("Recibo de sueldos de:"), QString("Ana Pérez"), QString("Total Haberes"),
+              QString("Total descuentos"), QString("Liquido a pagar"), control<QLabel>("thaberes")->text(),
+              control<QLabel>("tdescuentos")->text(), control<QLabel>("liquido")->text(),
+              QString("14/03/2025 10:32"), QString("Código del cargo")})
+            EXPECT_TRUE(text.contains(expected)) << view.file << ": " << expected.toStdString();
+        for (const QString& cell : cells)
+            EXPECT_TRUE(text.contains(cell)) << view.file << ": " << cell.toStdString();
+        EXPECT_EQ(zutelInMargin(text), 8) << view.file;
+        EXPECT_EQ(movedor->value(), view.scroll);
+    }
 }
 
-TEST_F(PrintedPdf, PageHoldsTheWindowInItsProportionsAndNothingBelow)
+TEST_F(PrintedPdf, LongCommentIsPrintedWhole)
 {
-    // The panel reaches far below the window; on paper it ends where the
-    // window does.
+    window.showPayslip(position604());
+    QStringList words;
+    for (int i = 1; i <= 40; ++i)
+        words << QStringLiteral("palabra%1").arg(i);
+    control<QPlainTextEdit>("Text11")->setPlainText(words.join(' '));
+    const QStringList printed = printToPdf("nota.pdf").split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    for (const QString& word : words)
+        EXPECT_TRUE(printed.contains(word)) << word.toStdString();
+}
+
+TEST_F(PrintedPdf, OnePageOfA4OrLetterWithEverythingInside)
+{
     window.showPayslip(fullPosition());
-    printToPdf();
-    const QImage page = pdfPage(pdfPath);
-    ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not read " << pdfPath.toStdString();
-    const QRect inked = inkedArea(page);
-    // From the "ZUTEL" column (a few pixels in) to the scroll bar at the
-    // right edge, and from the panel's title to the window's bottom.
-    const double windowShape = double(window.height()) / window.width();
-    const double inkShape = double(inked.height()) / inked.width();
-    EXPECT_NEAR(inkShape, windowShape, 0.05) << inked.width() << "x" << inked.height();
-    // Fitted across the page, not cut off.
-    EXPECT_LT(inked.right(), page.width() - 1);
-    EXPECT_GT(inked.width(), page.width() / 2);
+    for (const auto& [locale, points] : {std::pair{QLocale(QLocale::Spanish, QLocale::Argentina), QSize(595, 842)},
+                                         std::pair{QLocale(QLocale::English, QLocale::UnitedStates), QSize(612, 792)}}) {
+        QLocale::setDefault(locale);
+        const QString path = dir.filePath(locale.name() + ".pdf");
+        ASSERT_TRUE(savePaperPdf(window, path));
+        QLocale::setDefault(QLocale::c());
+        const std::optional<PdfInfo> info = pdfInfo(path);
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->pages, 1);
+        EXPECT_EQ(info->pointSize, points) << locale.name().toStdString();
+
+        const QImage page = pdfPage(path);
+        ASSERT_FALSE(page.isNull());
+        const QRect inked = inkedArea(page);
+        // Inside the margins, the whole width of the page's print area used.
+        EXPECT_GT(inked.left(), 0);
+        EXPECT_LT(inked.right(), page.width() - 1);
+        EXPECT_GT(inked.top(), 0);
+        EXPECT_LT(inked.bottom(), page.height() - 1);
+        EXPECT_GT(inked.width(), page.width() * 3 / 4);
+    }
+    // The screen is left as it was.
+    EXPECT_EQ(windowColour(), QColor(0, 128, 0));
+    expectScreenVersion();
 }
 
 TEST_F(PrintedPdf, HoursPayslipHasNoPositionPoints)

@@ -1,0 +1,167 @@
+#include "payslip/cups_queue.h"
+
+#include "payslip/page_drawing.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <cups/cups.h>
+
+#include <optional>
+
+namespace haberes {
+
+namespace {
+
+constexpr int kPollMs = 100;
+
+QString lastError()
+{
+    return QString::fromUtf8(cupsLastErrorString());
+}
+
+// The printer's default paper, when CUPS knows it.
+std::optional<QPageSize> defaultPaper(const QString& printer)
+{
+    const QByteArray name = printer.toUtf8();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (!dest)
+        return std::nullopt;
+    std::optional<QPageSize> paper;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        cups_size_t size;
+        if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
+            size.width > 0 && size.length > 0)
+            paper = QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter);
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return paper;
+}
+
+// One IPP request's answer, freed with it.
+struct Answer {
+    ipp_t* ipp;
+    explicit Answer(ipp_t* request) : ipp(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {}
+    ~Answer() { ippDelete(ipp); }
+    Answer(const Answer&) = delete;
+    Answer& operator=(const Answer&) = delete;
+
+    int integer(const char* name, int otherwise) const
+    {
+        ipp_attribute_t* a = ipp ? ippFindAttribute(ipp, name, IPP_TAG_ZERO) : nullptr;
+        return a ? ippGetInteger(a, 0) : otherwise;
+    }
+    QString text(const char* name) const
+    {
+        ipp_attribute_t* a = ipp ? ippFindAttribute(ipp, name, IPP_TAG_ZERO) : nullptr;
+        if (!a)
+            return QString();
+        QStringList values;
+        for (int i = 0; i < ippGetCount(a); ++i) {
+            const QString value = QString::fromUtf8(ippGetString(a, i, nullptr));
+            if (!value.isEmpty() && value != QLatin1String("none"))
+                values << value;
+        }
+        return values.join(QStringLiteral(", "));
+    }
+};
+
+ipp_t* request(ipp_op_t operation, const char* uriName, const QString& uri)
+{
+    ipp_t* r = ippNewRequest(operation);
+    ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.toUtf8().constData());
+    ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    return r;
+}
+
+QString firstOf(std::initializer_list<QString> texts)
+{
+    for (const QString& t : texts)
+        if (!t.isEmpty())
+            return t;
+    return QString();
+}
+
+// What the job and its queue say now; nothing while it is still on its way.
+std::optional<JobReport> look(const QString& printer, int jobId)
+{
+    const Answer job(request(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri",
+                             QStringLiteral("ipp://localhost/jobs/%1").arg(jobId)));
+    const int state = job.integer("job-state", IPP_JSTATE_PENDING);
+    const QString jobReason = firstOf({job.text("job-printer-state-message"), job.text("job-state-reasons")});
+    switch (state) {
+    case IPP_JSTATE_COMPLETED:
+        return JobReport{JobReport::Outcome::accepted, jobId, QString()};
+    case IPP_JSTATE_ABORTED:
+    case IPP_JSTATE_CANCELED: {
+        const Answer queue(request(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
+                                   QStringLiteral("ipp://localhost/printers/%1").arg(printer)));
+        return JobReport{JobReport::Outcome::failed, jobId,
+                         firstOf({job.text("job-printer-state-message"), queue.text("printer-state-message"),
+                                  job.text("job-state-reasons")})};
+    }
+    case IPP_JSTATE_HELD:
+        return JobReport{JobReport::Outcome::waiting, jobId, jobReason};
+    default:
+        break;
+    }
+    const Answer queue(request(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
+                               QStringLiteral("ipp://localhost/printers/%1").arg(printer)));
+    if (queue.integer("printer-state", IPP_PSTATE_IDLE) == IPP_PSTATE_STOPPED)
+        return JobReport{JobReport::Outcome::waiting, jobId,
+                         firstOf({queue.text("printer-state-message"), queue.text("printer-state-reasons")})};
+    return std::nullopt;
+}
+
+} // namespace
+
+Printers cupsPrinters()
+{
+    Printers printers;
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    for (int i = 0; i < count; ++i) {
+        // Instances are the same queue with other options.
+        if (dests[i].instance)
+            continue;
+        const QString name = QString::fromUtf8(dests[i].name);
+        printers.names << name;
+        if (dests[i].is_default)
+            printers.defaultPrinter = name;
+    }
+    cupsFreeDests(count, dests);
+    return printers;
+}
+
+JobReport printPdf(const QString& printer, const PaperPdf& render, const QString& title, int watchMs)
+{
+    const QByteArray pdf = render(defaultPaper(printer).value_or(localPageSize()));
+    const QByteArray name = printer.toUtf8();
+    const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.toUtf8().constData(), 0, nullptr);
+    if (jobId == 0)
+        return {JobReport::Outcome::refused, 0, lastError()};
+
+    const bool sent =
+        cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), jobId, "recibo.pdf", CUPS_FORMAT_PDF, 1) ==
+            HTTP_STATUS_CONTINUE &&
+        cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
+    // Finished even after a failed write: it ends the request either way.
+    const ipp_status_t finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData());
+    if (!sent || finished > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        const QString reason = lastError();
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), jobId, 0);
+        return {JobReport::Outcome::refused, jobId, reason};
+    }
+
+    QDeadlineTimer moment(watchMs);
+    while (true) {
+        if (std::optional<JobReport> report = look(printer, jobId))
+            return *report;
+        if (moment.hasExpired())
+            return {JobReport::Outcome::accepted, jobId, QString()};
+        QThread::msleep(kPollMs);
+    }
+}
+
+} // namespace haberes

@@ -1,0 +1,41 @@
+#pragma once
+// The printers CUPS knows, and a PDF handed to one of them through libcups
+// with what became of the job: the toolkit's own route prints without
+// saying when a queue refuses a job or its backend fails.
+#include <QByteArray>
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace haberes {
+
+struct Printers {
+    QString defaultPrinter; // empty when none is set
+    QStringList names;      // every queue, the default among them
+};
+Printers cupsPrinters();
+
+// What became of a job, as far as CUPS could tell in a short moment.
+struct JobReport {
+    enum class Outcome {
+        accepted, // queued, being printed or printed
+        waiting,  // queued in a queue that is stopped or holds it
+        refused,  // never queued
+        failed,   // queued, then aborted or cancelled
+    };
+    Outcome outcome = Outcome::refused;
+    int jobId = 0;
+    QString reason; // CUPS's words, when it gave any
+};
+
+// The paper as a PDF for a page size.
+using PaperPdf = std::function<QByteArray(const QPageSize&)>;
+
+// Renders the PDF for the printer's default paper (the locale's when CUPS
+// does not say), submits it as one job titled title, then watches the
+// job for at most watchMs milliseconds.
+JobReport printPdf(const QString& printer, const PaperPdf& render, const QString& title, int watchMs);
+
+} // namespace haberes
