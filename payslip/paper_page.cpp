@@ -39,6 +39,8 @@ void paintLabel(QPainter& painter, const QLabel& label, const QRect& place)
         flags |= Qt::TextWordWrap;
     painter.setFont(label.font());
     painter.setPen(label.palette().color(QPalette::WindowText));
+    if (label.frameShape() != QFrame::NoFrame)
+        painter.drawRect(place.adjusted(0, 0, -1, -1));
     painter.drawText(text, flags, label.text());
 }
 
