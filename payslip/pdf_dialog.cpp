@@ -38,6 +38,9 @@ void rememberPdfFolder(const QString& savedFile)
 void setUpPdfDialog(QFileDialog& dialog, const QString& suggested)
 {
     dialog.setWindowTitle(QStringLiteral("Guardar el recibo como PDF"));
+    // The toolkit's own dialog: a desktop's native one asks about
+    // overwriting before the suffix is added, and may not speak Spanish.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Documentos PDF (*.pdf)"));

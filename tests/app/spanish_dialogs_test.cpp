@@ -115,7 +115,7 @@ protected:
         calcular();
         PayslipWindow* w = payslipWindow();
         PayslipWindow::PrintHooks hooks;
-        hooks.defaultPrinter = [] { return QString(); };
+        hooks.printers = [] { return Printers{}; };
         w->setPrintHooks(hooks);
         return w;
     }
@@ -143,7 +143,7 @@ TEST_F(QtInSpanish, ThePdfQuestionAndTheFileDialog)
     });
     click(control<QPushButton>(w, "Imprimir"));
 
-    EXPECT_EQ(questionText, QStringList{"No hay ninguna impresora predeterminada.\n¿Querés guardar el recibo como PDF?"});
+    EXPECT_EQ(questionText, QStringList{"No hay ninguna impresora instalada.\n¿Querés guardar el recibo como PDF?"});
     EXPECT_EQ(question, (QStringList{"No", "Sí"}));
     EXPECT_EQ(dialogTitle, "Guardar el recibo como PDF");
     EXPECT_EQ(dialogButtons, (QStringList{"Cancelar", "Guardar"}));
@@ -185,7 +185,7 @@ TEST_F(QtInSpanish, TheNoticeAfterSavingSaysAceptar)
     PayslipWindow* w = payslipWithoutPrinter();
     QTemporaryDir folder;
     PayslipWindow::PrintHooks hooks;
-    hooks.defaultPrinter = [] { return QString(); };
+    hooks.printers = [] { return Printers{}; };
     hooks.confirm = [](const QString&) { return true; };
     hooks.pdfPath = [&folder](const QString&) { return folder.filePath("recibo.pdf"); };
     w->setPrintHooks(hooks);

@@ -159,9 +159,9 @@ TEST(PdfDialog, OverwriteQuestionIsAboutTheNameWithPdf)
     old.close();
 
     QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     setUpPdfDialog(dialog, QDir(dir.path()).filePath("Recibo-Ana-2025-03-14.pdf"));
     EXPECT_EQ(dialog.defaultSuffix(), "pdf");
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
     EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
 
     QString asked;
