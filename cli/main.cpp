@@ -4,6 +4,7 @@
 #include "cli/line_reader.h"
 #include "cli/payslip_json.h"
 #include "cli/record_json.h"
+#include "cli/scale_options.h"
 #include "common/locale_format.h"
 #include "common/qt_spanish.h"
 
@@ -73,6 +74,8 @@ int main(int argc, char* argv[])
                                     QStringLiteral("Convenciones numéricas y de fecha (es_AR, en_US, C...)."),
                                     QStringLiteral("NAME"));
     parser.addOption(localeOption);
+    cli::ScaleOptions scaleOptions;
+    scaleOptions.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Archivo JSON Lines; - o nada para la entrada estándar."));
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "haberes-cli: %s\n", qPrintable(parser.errorText()));
@@ -82,6 +85,9 @@ int main(int argc, char* argv[])
         return writeText(parser.helpText());
     if (parser.isSet(QStringLiteral("version")))
         return writeText(QStringLiteral("haberes-cli " HABERES_VERSION "\n"));
+    if (const auto status = scaleOptions.apply(parser))
+        return *status;
+    const PayScale& scale = scaleOptions.scale();
     const QStringList args = parser.positionalArguments();
     if (args.size() > 1) {
         std::fprintf(stderr, "haberes-cli: se espera a lo sumo un archivo\n");
@@ -128,11 +134,11 @@ int main(int argc, char* argv[])
             status = 1;
         } else if (isBlankLine(line)) {
             continue;
-        } else if (const cli::RecordParse record = cli::parseRecord(line); !record.entries) {
+        } else if (const cli::RecordParse record = cli::parseRecord(line, scale); !record.entries) {
             cli::writeMalformedJson(out.buffer(), record.key, record.error);
             status = 1;
         } else {
-            CalcResult result = calculate(*record.entries, format);
+            CalcResult result = calculate(*record.entries, format, scale);
             if (result.ok()) {
                 result.payslip->date = date.now();
                 cli::writePayslipJson(out.buffer(), *result.payslip);

@@ -163,7 +163,9 @@ std::string asText(auto write)
 void writePayslipJson(OutputBuffer& out, const Payslip& p)
 {
     Json json(out);
-    json.member("{\"ok\": true, \"docente\": ", p.docente).member(", \"date\": ", p.date);
+    json.member("{\"ok\": true, \"docente\": ", p.docente)
+        .member(", \"date\": ", p.date)
+        .member(", \"escala\": ", p.escala);
     const PayslipHeader& h = p.header;
     json.member(", \"header\": {\"caption\": ", h.caption)
         .member(", \"numcargo\": ", h.numcargo)

@@ -112,7 +112,7 @@ RecordParse malformed(const std::string& key, std::string error)
 
 } // namespace
 
-RecordParse parseRecord(std::string_view line)
+RecordParse parseRecord(std::string_view line, const PayScale& scale)
 {
     // Kept from line to line: a batch reads many.
     thread_local std::vector<JsonMember> members;
@@ -124,7 +124,7 @@ RecordParse parseRecord(std::string_view line)
     // The code chooses a row first; boxes given explicitly override it.
     for (const JsonMember& m : members)
         if (m.key == "codigocargo" && m.value.kind == JsonValue::Kind::text)
-            choosePositionByCode(e, m.value.text);
+            choosePositionByCode(e, m.value.text, scale);
 
     for (const JsonMember& m : members) {
         const Key* key = findKey(m.key);
@@ -152,7 +152,7 @@ RecordParse parseRecord(std::string_view line)
             break;
         case Kind::seniority:
             if (auto n = wholeIn(v, 0, 12))
-                selectSeniority(e, *n);
+                selectSeniority(e, *n, scale);
             else
                 return wrongType("un número entero entre 0 y 12");
             break;

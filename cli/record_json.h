@@ -2,6 +2,7 @@
 // One input line of haberes-cli: a JSON object whose keys are the controls
 // of the entry window and the position dialog.
 #include "engine/pay_input.h"
+#include "engine/pay_scale.h"
 
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ struct RecordParse {
     std::string comentario;            // the payslip's comment; not computed with
 };
 
-RecordParse parseRecord(std::string_view line);
+// A chosen code and seniority option take their figures from the scale.
+RecordParse parseRecord(std::string_view line, const PayScale& scale = builtinScale());
 
 } // namespace haberes::cli

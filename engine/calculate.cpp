@@ -44,6 +44,7 @@ CalcResult calculate(const PayEntries& entries, const NumberFormat& format, cons
     Payslip& slip = result.payslip.emplace();
     slip.decimalSeparator = format.decimalSeparator;
     slip.docente = entries.docente;
+    slip.escala = scale.nombre;
 
     if (in.cargo) {
         positionEarnings(in, scale, st, slip);

@@ -94,8 +94,9 @@ struct Refusal {
 };
 
 // Largest magnitude accepted for the hours, points and days that are priced;
-// it keeps every amount of a payslip far inside the money range.
-inline constexpr std::int64_t kMaxTypedMagnitude = 1'000'000'000;
+// with the largest figures a scale file may hold, it keeps every amount of a
+// payslip far inside the money range.
+inline constexpr std::int64_t kMaxTypedMagnitude = 1'000'000;
 
 // ---- The converted record. Texts that the payslip shows as typed are read
 // from the entries the record was built from.

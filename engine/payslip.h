@@ -37,6 +37,7 @@ struct Payslip {
     static constexpr int kRows = 27;
 
     std::string docente;
+    std::string escala; // name of the scale it was priced with
     std::string date; // supplied by whoever shows the payslip
     PayslipHeader header;
     // In the order appended: line k has row k. Room for the 27 rows is

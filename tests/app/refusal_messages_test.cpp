@@ -45,12 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"OtherMark", QLocale::Argentina, "2.5", "tiene un punto: usá la coma decimal: 2,5"},
                     Case{"Letters", QLocale::Argentina, "abc",
                          "no es un número: escribí solo cifras y la coma decimal, por ejemplo 12,5"},
-                    Case{"OutOfRange", QLocale::Argentina, "1000000000,5", "es demasiado grande: como máximo 1000000000 horas"},
+                    Case{"OutOfRange", QLocale::Argentina, "1000000,5", "es demasiado grande: como máximo 1000000 horas"},
                     Case{"Empty", QLocale::UnitedStates, "", "está vacío: escribí un número, por ejemplo 0"},
                     Case{"OtherMark", QLocale::UnitedStates, "2,5", "tiene una coma: usá el punto decimal: 2.5"},
                     Case{"Letters", QLocale::UnitedStates, "abc",
                          "no es un número: escribí solo cifras y el punto decimal, por ejemplo 12.5"},
-                    Case{"OutOfRange", QLocale::UnitedStates, "1000000000.5", "es demasiado grande: como máximo 1000000000 horas"}),
+                    Case{"OutOfRange", QLocale::UnitedStates, "1000000.5", "es demasiado grande: como máximo 1000000 horas"}),
     [](const testing::TestParamInfo<Case>& info) {
         return std::string(info.param.country == QLocale::Argentina ? "es_AR_" : "en_US_") + info.param.kind;
     });

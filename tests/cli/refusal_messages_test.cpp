@@ -50,14 +50,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"OtherMark", "es_AR", "2.5", "\"Número de horas N. Medio\" tiene un punto: usá la coma decimal: 2,5"},
         Case{"Letters", "es_AR", "abc",
              "\"Número de horas N. Medio\" no es un número: escribí solo cifras y la coma decimal, por ejemplo 12,5"},
-        Case{"OutOfRange", "es_AR", "2000000000",
-             "\"Número de horas N. Medio\" es demasiado grande: como máximo 1000000000 horas"},
+        Case{"OutOfRange", "es_AR", "2000000",
+             "\"Número de horas N. Medio\" es demasiado grande: como máximo 1000000 horas"},
         Case{"Empty", "en_US", "", "\"Número de horas N. Medio\" está vacío: escribí un número, por ejemplo 0"},
         Case{"OtherMark", "en_US", "2,5", "\"Número de horas N. Medio\" tiene una coma: usá el punto decimal: 2.5"},
         Case{"Letters", "en_US", "abc",
              "\"Número de horas N. Medio\" no es un número: escribí solo cifras y el punto decimal, por ejemplo 12.5"},
-        Case{"OutOfRange", "en_US", "-2000000000",
-             "\"Número de horas N. Medio\" es demasiado chico: como mínimo -1000000000 horas"}),
+        Case{"OutOfRange", "en_US", "-2000000",
+             "\"Número de horas N. Medio\" es demasiado chico: como mínimo -1000000 horas"}),
     [](const testing::TestParamInfo<Case>& info) {
         return std::string(info.param.locale) + "_" + info.param.kind;
     });

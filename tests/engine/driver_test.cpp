@@ -53,7 +53,7 @@ TEST(Driver, RefusalNamesTheFirstFailingFieldInRecordOrder)
         cases.push_back({e, Field::cantidadhijos});
     }
     {
-        PayEntries e = secondaryHours("1000000001"); // would overflow nothing, but is out of range
+        PayEntries e = secondaryHours("1000001"); // would overflow nothing, but is out of range
         cases.push_back({e, Field::numerohorasmed});
     }
     for (const Case& c : cases) {

@@ -30,8 +30,8 @@ TEST(RefusalMessages, TheFourKindsUnderADecimalComma)
     EXPECT_EQ(hoursRefusal(" 12.75 ", kComma), box + "tiene un punto: usá la coma decimal: 12,75");
     EXPECT_EQ(hoursRefusal("abc", kComma),
               box + "no es un número: escribí solo cifras y la coma decimal, por ejemplo 12,5");
-    EXPECT_EQ(hoursRefusal("2000000000", kComma), box + "es demasiado grande: como máximo 1000000000 horas");
-    EXPECT_EQ(hoursRefusal("-1000000000,5", kComma), box + "es demasiado chico: como mínimo -1000000000 horas");
+    EXPECT_EQ(hoursRefusal("2000000", kComma), box + "es demasiado grande: como máximo 1000000 horas");
+    EXPECT_EQ(hoursRefusal("-1000000,5", kComma), box + "es demasiado chico: como mínimo -1000000 horas");
 }
 
 TEST(RefusalMessages, TheFourKindsUnderADecimalPoint)
@@ -41,7 +41,7 @@ TEST(RefusalMessages, TheFourKindsUnderADecimalPoint)
     EXPECT_EQ(hoursRefusal("2,5", kPoint), box + "tiene una coma: usá el punto decimal: 2.5");
     EXPECT_EQ(hoursRefusal("abc", kPoint),
               box + "no es un número: escribí solo cifras y el punto decimal, por ejemplo 12.5");
-    EXPECT_EQ(hoursRefusal("1000000000.0001", kPoint), box + "es demasiado grande: como máximo 1000000000 horas");
+    EXPECT_EQ(hoursRefusal("1000000.0001", kPoint), box + "es demasiado grande: como máximo 1000000 horas");
 }
 
 TEST(RefusalMessages, ThousandsAreNeverGuessedAtSilently)
@@ -94,8 +94,8 @@ TEST(RefusalMessages, EachBoxSaysItsOwnLimitAndUnit)
                           "si son miles, escribí las cifras juntas: 3146"},
         {points("1000", "x"), "\"Jorn. completa\" no es un número: escribí solo cifras, por ejemplo 100"},
         {points("1000", "0", ""), "\"Prol. de jornada\" está vacío: escribí un número, por ejemplo 0"},
-        {points("1000", "0", "0", "1000000000,0001"),
-         "\"Tarea diferenc.\" es demasiado grande: como máximo 1000000000 puntos"},
+        {points("1000", "0", "0", "1000000,0001"),
+         "\"Tarea diferenc.\" es demasiado grande: como máximo 1000000 puntos"},
         {points("1000", "0", "0", "0", "1e3"),
          "\"Comp básico\" no es un número: escribí solo cifras y la coma decimal, por ejemplo 100"},
         {withHijos("256"), "La cantidad de \"Hijos\" es demasiado grande: como máximo 255 hijos"},
@@ -121,8 +121,8 @@ TEST(RefusalMessages, TheLimitSaidIsTheLimitApplied)
     // The very limits the messages name still convert.
     EXPECT_TRUE(calculate(points("32767"), kComma).ok());
     EXPECT_TRUE(calculate(points("-32768"), kComma).ok());
-    EXPECT_TRUE(calculate(secondaryHours("1000000000"), kComma).ok());
-    EXPECT_TRUE(calculate(secondaryHours("-1000000000"), kComma).ok());
+    EXPECT_TRUE(calculate(secondaryHours("1000000"), kComma).ok());
+    EXPECT_TRUE(calculate(secondaryHours("-1000000"), kComma).ok());
     PayEntries e = position("703");
     selectSeniority(e, 12); // a high bracket lets 255 children through
     e.hijos = 1;
