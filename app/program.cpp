@@ -9,8 +9,11 @@
 #include "entry/entry_window.h"
 #include "entry/position_dialog.h"
 #include "entry/qt_text.h"
+#include "entry/scale_choice.h"
+#include "scale/scale_catalog.h"
 #include "payslip/payslip_window.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QLineEdit>
 
@@ -40,6 +43,11 @@ Program::Program(QObject* parent)
     connect(entry_.get(), &EntryWindow::calcularRequested, this, &Program::calcular);
     connect(entry_.get(), &EntryWindow::salirRequested, this, &Program::quitRequested);
     connect(entry_.get(), &EntryWindow::positionHeaderChosen, this, &Program::onPositionHeader);
+    connect(entry_.get(), &EntryWindow::scaleChanged, this, [this] {
+        if (payslip_)
+            payslip_->setScaleTitle(qtext(entry_->scale().tituloRecibo));
+    });
+    entry_->scaleChoice()->setCatalog(findScales(), QDate::currentDate());
     entriesMenu_ = std::make_unique<EntriesMenu>(
         entry_.get(), EntriesMenu::Entries{[this] { return savedEntries(); },
                                            [this](const SavedEntries& saved) { enterSaved(saved); }});
@@ -56,6 +64,7 @@ PayslipWindow* Program::ensurePayslipWindow()
 {
     if (!payslip_) {
         payslip_ = std::make_unique<PayslipWindow>();
+        payslip_->setScaleTitle(qtext(entry_->scale().tituloRecibo));
         connect(payslip_.get(), &PayslipWindow::volverRequested, entry_.get(), &EntryWindow::returnFromPayslip);
         connect(payslip_.get(), &PayslipWindow::salirRequested, this, &Program::quitRequested);
         if (pendingHeader_) {
@@ -79,7 +88,7 @@ void Program::onPositionHeader(const PositionTexts& texts)
 void Program::calcular()
 {
     const PayEntries entries = entriesFromWindows(*entry_);
-    CalcResult result = calculate(entries, numberFormat(QLocale()));
+    CalcResult result = calculate(entries, numberFormat(QLocale()), entry_->scale());
     if (!result.ok()) {
         if (result.refusal.field)
             refuseField(*result.refusal.field, qtext(result.refusal.message));

@@ -14,7 +14,13 @@ class QRadioButton;
 
 namespace haberes {
 
+class ScaleChoice;
+
 struct EntryControls {
+    // The pay scale: its name on top, the choice beside the buttons.
+    QLabel* desde = nullptr;
+    ScaleChoice* escala = nullptr;
+
     // Name and pay basis.
     QLineEdit* docente = nullptr;
     QGroupBox* Frame2 = nullptr; // "Categoría"

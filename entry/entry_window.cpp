@@ -4,6 +4,7 @@
 #include "entry/error_dialog.h"
 #include "entry/position_dialog.h"
 #include "entry/qt_text.h"
+#include "entry/scale_choice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -44,6 +45,7 @@ EntryWindow::~EntryWindow() = default;
 
 void EntryWindow::createActions()
 {
+    connect(ui_.escala, &ScaleChoice::scaleChanged, this, &EntryWindow::onScaleChanged);
     connect(ui_.cargo, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             onCargoSelected();
@@ -98,6 +100,7 @@ PositionDialog* EntryWindow::ensurePositionDialog()
 {
     if (!positionDialog_) {
         positionDialog_ = std::make_unique<PositionDialog>();
+        positionDialog_->setPositions(scale().cargos);
         connect(positionDialog_.get(), &PositionDialog::listo, this, &EntryWindow::onPositionListo);
         connect(positionDialog_.get(), &PositionDialog::salirSinDatos, this, &EntryWindow::deselectCargo);
     }
@@ -167,11 +170,34 @@ void EntryWindow::setCodedHoursVisible(bool visible)
                visible);
 }
 
+const PayScale& EntryWindow::scale() const { return ui_.escala->scale(); }
+
+// The scale's name on top, its seniority percentages, its positions.
+void EntryWindow::onScaleChanged()
+{
+    const PayScale& s = scale();
+    ui_.desde->setText(qtext(s.nombre));
+    int selected = 0;
+    for (std::size_t i = 0; i < ui_.Option.size(); ++i) {
+        ui_.Option[i]->setToolTip(QString::number(s.antiguedad[i]) + QStringLiteral(" %"));
+        if (ui_.Option[i]->isChecked())
+            selected = static_cast<int>(i) + 1;
+    }
+    onSenioritySelected(selected);
+    if (positionDialog_) {
+        positionDialog_->setPositions(s.cargos);
+        // What "Listo" showed came from the other scale's table.
+        if (ui_.codcarval->isVisible())
+            onPositionListo(positionDialog_->texts(), false);
+    }
+    emit scaleChanged();
+}
+
 void EntryWindow::onSenioritySelected(int option)
 {
-    // The engine's own table gives both the percentage and its text.
+    // The scale gives both the percentage and its text.
     PayEntries bracket;
-    selectSeniority(bracket, option);
+    selectSeniority(bracket, option, scale());
     porantig_ = bracket.porantig;
     ui_.porcantig->setText(qtext(bracket.porcantig));
 }

@@ -12,6 +12,8 @@
 namespace haberes {
 
 class ErrorDialog;
+class ScaleChoice;
+struct PayScale;
 class PositionDialog;
 struct PositionTexts;
 
@@ -25,6 +27,10 @@ public:
     // Seniority percentage of the selected bracket; kept until another
     // bracket is selected.
     std::uint8_t porantig() const { return porantig_; }
+
+    // The pay scale chosen in "Escala"; it lives as long as this window.
+    const PayScale& scale() const;
+    ScaleChoice* scaleChoice() const { return ui_.escala; }
 
     // Null until "Cargo" is first selected.
     PositionDialog* positionDialog() const { return positionDialog_.get(); }
@@ -50,6 +56,8 @@ signals:
     void salirRequested();
     // "Listo" of the position dialog: the texts for the payslip header.
     void positionHeaderChosen(const haberes::PositionTexts& texts);
+    // Another scale was chosen in "Escala".
+    void scaleChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +73,7 @@ private:
     void onHorasSupSelected();
     void onSenioritySelected(int option);
     void onPositionListo(const PositionTexts& texts, bool noPosition);
+    void onScaleChanged();
 
     void setPositionEchoVisible(bool visible);
     void setCodedHoursVisible(bool visible);

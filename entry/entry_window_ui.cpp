@@ -6,6 +6,7 @@
 
 #include "engine/pay_input.h"
 #include "entry/qt_text.h"
+#include "entry/scale_choice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -87,10 +88,12 @@ void EntryWindow::createUi()
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
     titulo->setFont(big);
-    QLabel* desde = label(this, "desde", QStringLiteral("Desde Julio de 2.010"));
+    QLabel* desde = label(this, "desde", qtext(builtinScale().nombre));
     QFont bold = desde->font();
     bold.setBold(true);
     desde->setFont(bold);
+    ui_.desde = desde;
+    ui_.escala = new ScaleChoice(this);
     auto* rule = named(new QFrame(this), "raya");
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
@@ -336,6 +339,7 @@ void EntryWindow::createUi()
     columns->addLayout(right);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ui_.escala);
     buttons->addStretch();
     buttons->addWidget(ui_.Command1);
     buttons->addWidget(ui_.Command2);

@@ -74,6 +74,18 @@ bool PositionDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+void PositionDialog::setPositions(const PositionTable& positions)
+{
+    if (&positions == positions_)
+        return;
+    QScopedValueRollback guard(settling_, true);
+    positions_ = &positions;
+    const QString code = ui_.codcargo->text();
+    fillNames();
+    if (codeRow_ || !code.isEmpty())
+        chooseRow(positions_->find(utf8(code)));
+}
+
 PositionTexts PositionDialog::texts() const
 {
     return {ui_.codcargo->text(), ui_.cargox->currentText(), ui_.punbas->text(), ui_.proljor->text(),

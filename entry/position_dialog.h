@@ -42,6 +42,10 @@ public:
     explicit PositionDialog(QWidget* parent = nullptr);
     ~PositionDialog() override;
 
+    // Lists the table's positions (the chosen scale's); the code in the code
+    // box chooses its row of that table again.
+    void setPositions(const PositionTable& positions);
+
     PositionTexts texts() const;
     PositionFields fields() const;
     // Saved entries opened: the code typed (choosing its row, or none), then
@@ -63,6 +67,7 @@ protected:
 
 private:
     void createUi();
+    void fillNames();
     void createActions();
 
     void onCodeChanged(const QString& code);

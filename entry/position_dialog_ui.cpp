@@ -72,18 +72,9 @@ void PositionDialog::createUi()
     QObject::disconnect(ui_.cargox->lineEdit(), &QLineEdit::editingFinished, ui_.cargox, nullptr);
     QObject::disconnect(ui_.cargox->lineEdit(), &QLineEdit::returnPressed, ui_.cargox, nullptr);
     ui_.cargox->setMaxVisibleItems(20);
-    int widest = 0;
-    for (const PositionRecord& p : positions_->rows()) {
-        const QString name = qtext(p.cargox);
-        ui_.cargox->addItem(name);
-        widest = std::max(widest, ui_.cargox->fontMetrics().horizontalAdvance(name));
-    }
-    ui_.cargox->setCurrentIndex(-1);
-    ui_.cargox->setEditText(QString());
     ui_.cargox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ui_.cargox->setMinimumContentsLength(46);
-    // The list shows the longest names whole even where the box is narrower.
-    ui_.cargox->view()->setMinimumWidth(widest + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16);
+    fillNames();
 
     ui_.punbas = valueBox(this, "punbas");
     ui_.punbas->setReadOnly(true);
@@ -143,6 +134,22 @@ void PositionDialog::createUi()
     setTabOrder(ui_.compbas, ui_.Command1);
     setTabOrder(ui_.Command1, ui_.Command2);
     ui_.codcargo->setFocus();
+}
+
+// The name list: the table's names in its order, none chosen.
+void PositionDialog::fillNames()
+{
+    ui_.cargox->clear();
+    int widest = 0;
+    for (const PositionRecord& p : positions_->rows()) {
+        const QString name = qtext(p.cargox);
+        ui_.cargox->addItem(name);
+        widest = std::max(widest, ui_.cargox->fontMetrics().horizontalAdvance(name));
+    }
+    ui_.cargox->setCurrentIndex(-1);
+    ui_.cargox->setEditText(QString());
+    // The list shows the longest names whole even where the box is narrower.
+    ui_.cargox->view()->setMinimumWidth(widest + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16);
 }
 
 } // namespace haberes

@@ -86,6 +86,11 @@ void PayslipWindow::setPositionHeader(const QString& numcargo, const QString& pu
     setFittedText(ui_->compbas, compbas, ui_->font);
 }
 
+void PayslipWindow::setScaleTitle(const QString& title)
+{
+    ui_->Label3->setText(title);
+}
+
 QString PayslipWindow::comment() const
 {
     return ui_->Text11->toPlainText();

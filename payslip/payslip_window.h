@@ -37,6 +37,9 @@ public:
     void setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
                            const QString& jorcom, const QString& tardif, const QString& compbas);
 
+    // The title over the payslip (Label3): the chosen scale's.
+    void setScaleTitle(const QString& title);
+
     // The comment box (Text11), kept with saved entries.
     QString comment() const;
     void setComment(const QString& text);

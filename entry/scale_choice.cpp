@@ -1,0 +1,141 @@
+#include "entry/scale_choice.h"
+
+#include "entry/qt_text.h"
+#include "scale/scale_catalog.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace haberes {
+
+struct ScaleChoice::State {
+    // In the order the box lists them.
+    std::vector<ScaleEntry> scales;
+    QString userFolder = userScaleFolder();
+    QPointer<QMessageBox> message;
+};
+
+ScaleChoice::ScaleChoice(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>())
+{
+    setObjectName(QStringLiteral("eleccionescala"));
+    auto* caption = new QLabel(QStringLiteral("Escala:"), this);
+    caption->setObjectName(QStringLiteral("lblescala"));
+    box_ = new QComboBox(this);
+    box_->setObjectName(QStringLiteral("escala"));
+    box_->setToolTip(QStringLiteral("Escala salarial con la que se calcula"));
+    box_->setAccessibleName(QStringLiteral("Escala:"));
+    box_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    caption->setBuddy(box_);
+    open_ = new QPushButton(QStringLiteral("Abrir escala…"), this);
+    open_->setObjectName(QStringLiteral("abrirescala"));
+    open_->setToolTip(QStringLiteral("Agregar una escala desde un archivo"));
+    open_->setAutoDefault(false);
+    open_->setAccessibleName(open_->text());
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(caption);
+    row->addWidget(box_);
+    row->addWidget(open_);
+
+    state_->scales.push_back({std::shared_ptr<const PayScale>(&builtinScale(), [](const PayScale*) {}), QString()});
+    fill(0);
+    connect(box_, &QComboBox::currentIndexChanged, this, [this] { emit scaleChanged(); });
+    connect(open_, &QPushButton::clicked, this, &ScaleChoice::open);
+}
+
+ScaleChoice::~ScaleChoice() = default;
+
+void ScaleChoice::setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+
+void ScaleChoice::setUserFolder(const QString& folder) { state_->userFolder = folder; }
+
+const PayScale& ScaleChoice::scale() const
+{
+    const int i = box_->currentIndex();
+    return *state_->scales[static_cast<std::size_t>(i < 0 ? 0 : i)].scale;
+}
+
+void ScaleChoice::fill(int current)
+{
+    {
+        const QSignalBlocker quiet(box_);
+        box_->clear();
+        for (const ScaleEntry& e : state_->scales) {
+            box_->addItem(qtext(e.scale->nombre));
+            box_->setItemData(box_->count() - 1,
+                              e.builtin() ? QStringLiteral("Escala incorporada, vigente desde %1").arg(effectiveMonth(*e.scale))
+                                          : QStringLiteral("%1, vigente desde %2").arg(e.path, effectiveMonth(*e.scale)),
+                              Qt::ToolTipRole);
+        }
+        box_->setCurrentIndex(current);
+    }
+    emit scaleChanged();
+}
+
+void ScaleChoice::setCatalog(const ScaleCatalog& catalog, QDate today)
+{
+    state_->scales = catalog.scales;
+    fill(static_cast<int>(startingScale(catalog, today)));
+    if (!catalog.problems.isEmpty())
+        notice(QStringLiteral("Estas escalas quedaron fuera:\n\n") + catalog.problems.join(u'\n'));
+}
+
+void ScaleChoice::open()
+{
+    QString path;
+    if (hooks_.openPath)
+        path = hooks_.openPath();
+    else
+        path = QFileDialog::getOpenFileName(window(), QStringLiteral("Abrir escala"), QString(),
+                                            QStringLiteral("Escalas (*.json);;Todos los archivos (*)"));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool ScaleChoice::openFile(const QString& path)
+{
+    const InstallResult r = installScale(path, state_->userFolder);
+    if (!r.entry) {
+        notice(r.error);
+        return false;
+    }
+    auto& scales = state_->scales;
+    // The same copy opened again is chosen, not listed twice.
+    auto same = std::find_if(scales.begin(), scales.end(), [&](const ScaleEntry& e) { return e.path == r.entry->path; });
+    if (same != scales.end())
+        *same = *r.entry;
+    else
+        scales.push_back(*r.entry);
+    std::stable_sort(scales.begin(), scales.end(), [](const ScaleEntry& a, const ScaleEntry& b) {
+        return a.scale->vigenciaAnio * 12 + a.scale->vigenciaMes > b.scale->vigenciaAnio * 12 + b.scale->vigenciaMes;
+    });
+    const auto chosen = std::find_if(scales.begin(), scales.end(),
+                                     [&](const ScaleEntry& e) { return e.path == r.entry->path; });
+    fill(static_cast<int>(chosen - scales.begin()));
+    return true;
+}
+
+void ScaleChoice::notice(const QString& text)
+{
+    if (hooks_.notice) {
+        hooks_.notice(text);
+        return;
+    }
+    // Non-modal: the entry window stays usable beside it.
+    if (state_->message)
+        state_->message->close();
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Escalas"), text, QMessageBox::Ok, window());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    state_->message = box;
+    box->show();
+}
+
+} // namespace haberes

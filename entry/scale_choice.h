@@ -1,0 +1,66 @@
+#pragma once
+// The "Escala" choice of the entry window: the scales the program offers, by
+// name, newest effective month first, and "Abrir escala…", which checks a
+// file and keeps a copy of it among the user's scales.
+#include <QDate>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QPushButton;
+
+namespace haberes {
+
+// Declared, not included: moc cannot parse the engine's headers.
+struct PayScale;
+struct ScaleCatalog;
+
+class ScaleChoice : public QWidget {
+    Q_OBJECT
+public:
+    // What the choice asks of the machine and the user; an empty hook keeps
+    // the real one (a file dialog, a non-modal message box).
+    struct Hooks {
+        // A scale file to open; empty when cancelled.
+        std::function<QString()> openPath;
+        std::function<void(const QString& text)> notice;
+    };
+
+    // Offers the built-in scale alone until setCatalog.
+    explicit ScaleChoice(QWidget* parent = nullptr);
+    ~ScaleChoice() override;
+
+    void setHooks(Hooks hooks);
+    // Offers the catalog's scales, starting on the newest whose month is not
+    // after today's, and tells of the files it left out.
+    void setCatalog(const ScaleCatalog& catalog, QDate today);
+    // Where "Abrir escala…" keeps its copies (the user's scale folder).
+    void setUserFolder(const QString& folder);
+
+    // The chosen scale; it lives as long as this choice.
+    const PayScale& scale() const;
+    QComboBox* box() const { return box_; }
+
+    // "Abrir escala…": asks for a file, then openFile.
+    void open();
+    // A valid file is copied into the user's folder, offered and chosen; an
+    // invalid one is refused with its message and changes nothing.
+    bool openFile(const QString& path);
+
+signals:
+    // Another scale was chosen (by the user, by setCatalog or by openFile).
+    void scaleChanged();
+
+private:
+    struct State;
+    void fill(int current);
+    void notice(const QString& text);
+
+    std::unique_ptr<State> state_;
+    QComboBox* box_ = nullptr;
+    QPushButton* open_ = nullptr;
+    Hooks hooks_;
+};
+
+} // namespace haberes

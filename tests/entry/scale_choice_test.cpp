@@ -1,0 +1,161 @@
+// The "Escala" choice: scales by name, newest first, the starting scale by
+// date, the chosen scale's name, percentages and positions in the windows,
+// and "Abrir escala…" with a valid and an invalid file.
+#include "engine/pay_scale.h"
+#include "entry/entry_window.h"
+#include "entry/position_dialog.h"
+#include "entry/scale_choice.h"
+#include "scale/scale_catalog.h"
+#include "scale/scale_file.h"
+#include "widget_helpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace haberes;
+using namespace haberes::test;
+
+namespace {
+
+PayScale scaleOf(const char* name, int year, int month)
+{
+    PayScale s = builtinScale();
+    s.nombre = name;
+    s.vigenciaAnio = year;
+    s.vigenciaMes = month;
+    return s;
+}
+
+QString put(const QString& folder, const QString& file, const PayScale& scale)
+{
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).filePath(file);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(writeScale(scale)));
+    return path;
+}
+
+QStringList items(const QComboBox* box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+class ScaleChoiceTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString folder = dir.filePath(QStringLiteral("escalas"));
+    QStringList notices;
+    EntryWindow window;
+
+    void SetUp() override
+    {
+        window.scaleChoice()->setHooks({{}, [this](const QString& text) { notices << text; }});
+        window.scaleChoice()->setUserFolder(folder);
+    }
+    QComboBox* box() { return control<QComboBox>(&window, "escala"); }
+};
+
+} // namespace
+
+TEST_F(ScaleChoiceTest, WithNothingInstalledTheBuiltinScaleIsChosenAndNamed)
+{
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 12, 9));
+    EXPECT_EQ(items(box()), QStringList{QStringLiteral("Desde Julio de 2.010")});
+    EXPECT_EQ(&window.scale(), &builtinScale());
+    EXPECT_EQ(control<QLabel>(&window, "desde")->text(), QStringLiteral("Desde Julio de 2.010"));
+    EXPECT_TRUE(notices.isEmpty());
+}
+
+TEST_F(ScaleChoiceTest, NewestFirstStartingOnTheNewestNotAfterToday)
+{
+    PayScale marzo = scaleOf("Desde Marzo de 2.011", 2011, 3);
+    marzo.antiguedad[1] = 12;
+    put(folder, QStringLiteral("marzo.json"), marzo);
+    put(folder, QStringLiteral("agosto.json"), scaleOf("Desde Agosto de 2.012", 2012, 8));
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2012, 7, 31));
+    EXPECT_EQ(items(box()), (QStringList{QStringLiteral("Desde Agosto de 2.012"), QStringLiteral("Desde Marzo de 2.011"),
+                                        QStringLiteral("Desde Julio de 2.010")}));
+    EXPECT_EQ(box()->currentIndex(), 1);
+    EXPECT_EQ(control<QLabel>(&window, "desde")->text(), QStringLiteral("Desde Marzo de 2.011"));
+    // For a look at the window: HABERES_GRAB=file.png.
+    if (qEnvironmentVariableIsSet("HABERES_GRAB")) {
+        window.show();
+        window.grab().save(qEnvironmentVariable("HABERES_GRAB"));
+    }
+    // The seniority options follow the chosen scale's percentages.
+    click(control<QRadioButton>(&window, "Option2"));
+    EXPECT_EQ(window.porantig(), 12);
+    EXPECT_EQ(control<QLineEdit>(&window, "porcantig")->text(), QStringLiteral("12 %"));
+    box()->setCurrentIndex(2);
+    EXPECT_EQ(window.porantig(), 10);
+    EXPECT_EQ(control<QLineEdit>(&window, "porcantig")->text(), QStringLiteral("10 %"));
+    EXPECT_EQ(control<QLabel>(&window, "desde")->text(), QStringLiteral("Desde Julio de 2.010"));
+}
+
+TEST_F(ScaleChoiceTest, ThePositionDialogListsTheChosenScalesPositions)
+{
+    PayScale nueva = scaleOf("Desde Marzo de 2.011", 2011, 3);
+    nueva.cargos = PositionTable({{"604", "Asesor Pedagógico", "3300", "0", "0", "0", "0"},
+                                  {"700", "Cargo Nuevo", "1000", "0", "0", "0", "10"}});
+    put(folder, QStringLiteral("marzo.json"), nueva);
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 1, 1));
+    PositionDialog* dialog = window.showPositionDialog();
+    auto* names = control<QComboBox>(dialog, "cargox");
+    EXPECT_EQ(items(names), (QStringList{QStringLiteral("Asesor Pedagógico"), QStringLiteral("Cargo Nuevo")}));
+    control<QLineEdit>(dialog, "codcargo")->setText(QStringLiteral("604"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "punbas")->text(), QStringLiteral("3300"));
+    // Back to the built-in scale: its 311 names, and code 604 with its points.
+    box()->setCurrentIndex(1);
+    EXPECT_EQ(names->count(), 311);
+    EXPECT_EQ(control<QLineEdit>(dialog, "punbas")->text(), QStringLiteral("3146"));
+    EXPECT_EQ(names->currentText(), QStringLiteral("Asesor Pedagógico"));
+}
+
+TEST_F(ScaleChoiceTest, OpeningAValidScaleCopiesAndChoosesIt)
+{
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 1, 1));
+    const QString file = put(dir.filePath(QStringLiteral("descargas")), QStringLiteral("nueva.json"),
+                             scaleOf("Desde Mayo de 2.013", 2013, 5));
+    window.scaleChoice()->setHooks({[&] { return file; }, [this](const QString& t) { notices << t; }});
+    click(control<QPushButton>(&window, "abrirescala"));
+    EXPECT_TRUE(notices.isEmpty()) << notices.join(u'\n').toStdString();
+    EXPECT_EQ(box()->currentText(), QStringLiteral("Desde Mayo de 2.013"));
+    EXPECT_EQ(control<QLabel>(&window, "desde")->text(), QStringLiteral("Desde Mayo de 2.013"));
+    EXPECT_TRUE(QFile::exists(QDir(folder).filePath(QStringLiteral("nueva.json"))));
+    EXPECT_EQ(box()->count(), 2);
+}
+
+TEST_F(ScaleChoiceTest, AnInvalidScaleIsRefusedAndNothingChanges)
+{
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 1, 1));
+    const QString bad = dir.filePath(QStringLiteral("mala.json"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("{\"formato\": 1}");
+    f.close();
+    EXPECT_FALSE(window.scaleChoice()->openFile(bad));
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains(QStringLiteral("mala.json"))) << notices[0].toStdString();
+    EXPECT_EQ(box()->count(), 1);
+    EXPECT_FALSE(QFile::exists(QDir(folder).filePath(QStringLiteral("mala.json"))));
+}
+
+TEST_F(ScaleChoiceTest, FilesLeftOutAreTold)
+{
+    QDir().mkpath(folder);
+    QFile f(QDir(folder).filePath(QStringLiteral("rota.json")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("{");
+    f.close();
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 1, 1));
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains(QStringLiteral("rota.json")));
+    EXPECT_EQ(box()->count(), 1);
+}
