@@ -30,9 +30,12 @@ void setShortened(QLabel* label, const QString& text, const QFont& font, int roo
     if (textWidth(font, text) <= room) {
         label->setText(text);
         label->setToolTip(QString());
+        label->setAccessibleName(QString());
     } else {
         label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room));
         label->setToolTip(text);
+        // Screen readers read the whole text, not the "…".
+        label->setAccessibleName(text);
     }
 }
 

@@ -1,6 +1,7 @@
 // The panel "Recibo de haberes": the teacher's name, 27 rows, the grid and
 // the totals block that follows the row count.
 #include "payslip/controls.h"
+#include "payslip/panel_accessible.h"
 #include "payslip/panel_frame.h"
 #include "payslip/payslip_layout.h"
 #include "payslip/payslip_ui.h"
@@ -41,7 +42,9 @@ void moveTop(QLabel* label, int top)
 
 void PayslipWindow::Ui::createPanel()
 {
-    sosten = new PanelFrame("Recibo de haberes", window);
+    installPanelAccessibility();
+    auto* panel = new PanelFrame("Recibo de haberes", window);
+    sosten = panel;
     sosten->setObjectName("sosten");
     sosten->setGeometry(kSosten.toPixels());
 
@@ -51,6 +54,14 @@ void PayslipWindow::Ui::createPanel()
     createRows();
     createGridAndTotals();
     placeTotals(0);
+
+    // Row by row as on paper; each total after its caption.
+    QList<QWidget*> order{Label18, docente};
+    for (int r = 0; r < kRows; ++r)
+        order << cod[r] << Label10[r] << Label19[r] << Label1[r] << Label1[kRows + r];
+    order << Label15 << thaberes << Label16 << tdescuentos << Label17 << liquido;
+    panel->setReadingOrder(order);
+    refreshPanelAccessibility(panel);
 }
 
 void PayslipWindow::Ui::createRows()
@@ -67,6 +78,9 @@ void PayslipWindow::Ui::createRows()
                              Qt::AlignRight);
         Label1[kRows + r] = makeCell(sosten, indexed("Label1", kRows + r),
                                      {kDeductionsRight - kCodWidth, top, kCodWidth, kRowHeight}, Qt::AlignRight);
+        // Read out after the amount: the two columns look alike.
+        Label1[r]->setAccessibleDescription("Haberes");
+        Label1[kRows + r]->setAccessibleDescription("Descuentos");
         Line8[r] = makeRule(sosten, indexed("Line8", r));
         placeHorizontal(Line8[r], kGridLeft, kGridRight, ruleUnderRow(r));
         Line8[r]->hide();

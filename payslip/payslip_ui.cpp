@@ -102,12 +102,24 @@ void PayslipWindow::Ui::createSide()
         box->setPalette(palette);
     }
 
+    // Screen readers name a box by its caption.
+    const std::pair<QLabel*, QLineEdit*> captioned[] = {{Label11, numcargo}, {Label12, punbasicos},
+                                                        {Label2, compbas},   {Label14, proljor},
+                                                        {Label20, jorcom},   {Label21, tardif}};
+    for (const auto& [caption, box] : captioned) {
+        caption->setBuddy(box);
+        box->setAccessibleName(caption->text());
+    }
+    numcargo->setAccessibleName(kCodeCaption);
+
     Text12 = makeBox(w, "Text12", kText12);
     setFittedText(Text12, "Poné tu comentario", font);
     Text12->setFocusPolicy(Qt::NoFocus);
     Text11 = new QPlainTextEdit(w);
     Text11->setObjectName("Text11");
     Text11->setGeometry(kText11.toPixels());
+    Text12->setAccessibleName(Text12->text());
+    Text11->setAccessibleName(Text12->text());
 
     Volver = makeButton(w, "Volver", kVolver, QColor(192, 192, 255), "Permite cambiar los datos ingresados");
     Imprimir = makeButton(w, "Imprimir", kImprimir, QColor(128, 128, 255), "Se imprime con fondo blanco.");
@@ -116,13 +128,16 @@ void PayslipWindow::Ui::createSide()
     Text1 = makeBox(w, "Text1", kText1);
     setFittedText(Text1, "Se imprime en blanco y negro", font);
     Text1->setFocusPolicy(Qt::NoFocus);
+    Text1->setAccessibleName(Text1->text());
     Text10 = makeBox(w, "Text10", kText10);
+    Text10->setAccessibleName("Fecha y hora del cálculo");
 
     for (int i = 0; i < 8; ++i) {
         const QString name = QStringLiteral("Text%1").arg(i + 2);
         zutel[i] = makeBox(w, name, {kZutelLeft, kZutelTop[i], kZutelWidth, kZutelHeight});
         zutel[i]->setFrame(false);
         setFittedText(zutel[i], "ZUTEL", font);
+        zutel[i]->setAccessibleName(zutel[i]->text());
         zutel[i]->setFocusPolicy(Qt::NoFocus);
         setTextColour(zutel[i], QColor(kZutelGrey[i], kZutelGrey[i], kZutelGrey[i]));
         zutel[i]->hide();

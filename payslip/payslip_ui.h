@@ -21,6 +21,9 @@ class QScrollBar;
 namespace haberes {
 
 struct PayslipWindow::Ui {
+    // What the code box holds until a calculation gives its caption.
+    static constexpr const char* kCodeCaption = "Código del cargo";
+
     // Builds every control, hidden rows included, in the design layout.
     explicit Ui(PayslipWindow* window);
 

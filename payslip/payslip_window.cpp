@@ -73,6 +73,8 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
     show();
     raise();
     activateWindow();
+    // Not on a box: a stray keystroke must change nothing that is printed.
+    ui_->Volver->setFocus(Qt::OtherFocusReason);
 }
 
 void PayslipWindow::setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
@@ -150,6 +152,8 @@ void PayslipWindow::showLine(const PayslipLine& line, const ColumnFonts& fonts)
 void PayslipWindow::showHeader(const PayslipHeader& header)
 {
     setFittedText(ui_->Label11, qs(header.caption), ui_->font);
+    ui_->numcargo->setAccessibleName(header.caption.empty() ? QString::fromUtf8(Ui::kCodeCaption)
+                                                            : qs(header.caption));
     // A long position name takes two lines, down to the caption below.
     setTwoLineText(ui_->carsel, qs(header.carsel), ui_->font, kCarsel.toPixels().height(),
                    px(kLabel11.top) - px(kCarsel.top));
