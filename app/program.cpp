@@ -88,7 +88,8 @@ void Program::onPositionHeader(const PositionTexts& texts)
 void Program::calcular()
 {
     const PayEntries entries = entriesFromWindows(*entry_);
-    CalcResult result = calculate(entries, numberFormat(QLocale()), entry_->scale());
+    // Each line of the window tells how it was formed.
+    CalcResult result = calculate(entries, numberFormat(QLocale()), entry_->scale(), Explain::yes);
     if (!result.ok()) {
         if (result.refusal.field)
             refuseField(*result.refusal.field, qtext(result.refusal.message));

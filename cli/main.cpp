@@ -76,6 +76,9 @@ int main(int argc, char* argv[])
     parser.addOption(localeOption);
     cli::ScaleOptions scaleOptions;
     scaleOptions.addTo(parser);
+    QCommandLineOption explainOption(QStringLiteral("explicar"),
+                                     QStringLiteral("Agrega a cada línea cómo se formó su importe (\"explicacion\")."));
+    parser.addOption(explainOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Archivo JSON Lines; - o nada para la entrada estándar."));
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "haberes-cli: %s\n", qPrintable(parser.errorText()));
@@ -105,6 +108,7 @@ int main(int argc, char* argv[])
         locale = *named;
     }
     const NumberFormat format = numberFormat(locale);
+    const Explain explain = parser.isSet(explainOption) ? Explain::yes : Explain::no;
     DateText date(locale);
 
     int fd = STDIN_FILENO;
@@ -138,7 +142,7 @@ int main(int argc, char* argv[])
             cli::writeMalformedJson(out.buffer(), record.key, record.error);
             status = 1;
         } else {
-            CalcResult result = calculate(*record.entries, format, scale);
+            CalcResult result = calculate(*record.entries, format, scale, explain);
             if (result.ok()) {
                 result.payslip->date = date.now();
                 cli::writePayslipJson(out.buffer(), *result.payslip);

@@ -190,8 +190,11 @@ void writePayslipJson(OutputBuffer& out, const Payslip& p)
             .put(l.column == Column::earnings ? std::string_view(", \"column\": \"earnings\", \"amount\": ")
                                               : std::string_view(", \"column\": \"deductions\", \"amount\": "))
             .amount(l.amount)
-            .member(", \"text\": ", l.text)
-            .put("}");
+            .member(", \"text\": ", l.text);
+        // Asked for by --explicar only.
+        if (p.explaining())
+            json.member(", \"explicacion\": ", p.explanationOf(i));
+        json.put("}");
     }
     json.put("], \"totals\": {\"totalhab\": ")
         .amount(p.totalhab)

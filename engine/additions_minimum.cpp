@@ -69,17 +69,24 @@ void additionsAndMinimum(const PayInput& in, const PayScale& scale, CalcState& s
         q113 = hoursQuantity(in.numhorascod113, e.numhorascod113, rates.horasMostradas113);
     }
 
+    const Explained x{in, scale, st};
     slip.append("006", "Adic. Art 2 y 3 Dcrto 5863/05", q006, st.impadicart, Column::earnings);
+    explainLine(slip, x, &Explained::adicart);
     st.impproduct = Currency::fromDouble(st.impadicart.toDouble() * scale.parteProduct);
     slip.append("014", "Product Dcrto 5863/05", withSeparator(scale.cantidadProduct, in.decimalSeparator),
                 st.impproduct, Column::earnings);
-    if (st.impincentivo > Currency())
+    explainLine(slip, x, &Explained::product);
+    if (st.impincentivo > Currency()) {
         slip.append("084", "Incentivo de Nación", q084, st.impincentivo, Column::earnings);
+        explainLine(slip, x, &Explained::incentive);
+    }
     slip.append("113", "Negro de Nación", q113, st.impnegro, Column::earnings);
+    explainLine(slip, x, &Explained::negro);
 
     const Currency plusBase = st.impjornada + st.asigcat + st.impcompbas + st.imptardif + st.impantig + st.impzona;
     st.impplus = Currency::fromDouble(plusBase.toDouble() * scale.partePlus);
     slip.append("188", "Plus Productividad", scale.cantidadPlus, st.impplus, Column::earnings);
+    explainLine(slip, x, &Explained::plus);
 
     // Whole days only: a fraction of a day withholds nothing. Nothing is
     // withheld from a plus that is not positive (negative hours): line 440
@@ -113,6 +120,7 @@ void additionsAndMinimum(const PayInput& in, const PayScale& scale, CalcState& s
         if (d < scale.minimo.toDouble()) {
             st.impminimo = Currency::fromDouble(scale.minimo.toDouble() - d);
             slip.append("172", "Adic para mínimo", "", st.impminimo, Column::earnings);
+            explainLine(slip, x, &Explained::minimum);
         }
     }
 }

@@ -22,7 +22,8 @@ void formTotals(const CalcState& st, Payslip& slip)
 
 } // namespace
 
-CalcResult calculate(const PayEntries& entries, const NumberFormat& format, const PayScale& scale)
+CalcResult calculate(const PayEntries& entries, const NumberFormat& format, const PayScale& scale,
+                     Explain explain)
 {
     CalcResult result;
     if (!entries.cargo && !entries.horasmedio && !entries.horassup) {
@@ -45,6 +46,8 @@ CalcResult calculate(const PayEntries& entries, const NumberFormat& format, cons
     slip.decimalSeparator = format.decimalSeparator;
     slip.docente = entries.docente;
     slip.escala = scale.nombre;
+    if (explain == Explain::yes)
+        slip.explanations.emplace().lines.reserve(Payslip::kRows);
 
     if (in.cargo) {
         positionEarnings(in, scale, st, slip);
@@ -61,6 +64,7 @@ CalcResult calculate(const PayEntries& entries, const NumberFormat& format, cons
     }
     deductions(in, scale, st, slip);
     formTotals(st, slip);
+    explainTotals(slip);
     return result;
 }
 

@@ -31,8 +31,11 @@ constexpr PercentDeduction kDeductions[] = {
 void deductions(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip)
 {
     const PayEntries& e = *in.entries;
-    if (st.impreajuste > Currency())
+    const Explained x{in, scale, st};
+    if (st.impreajuste > Currency()) {
         slip.append("440", "Reajuste cod. 188", e.dinasist, st.impreajuste, Column::deductions);
+        explainLine(slip, x, &Explained::absences);
+    }
 
     for (const PercentDeduction& d : kDeductions) {
         Currency& amount = st.*d.amount;
@@ -44,6 +47,8 @@ void deductions(const PayInput& in, const PayScale& scale, CalcState& st, Paysli
         const Currency base = d.plusIncentive ? st.baseremun + st.impincentivo : st.baseremun;
         amount = Currency::fromDouble(base.toDouble() * rate.tasa);
         slip.append(d.code, d.concepto, rate.cantidad, amount, Column::deductions);
+        if (slip.explaining())
+            slip.explainLast(x.deduction(rate, amount, d.plusIncentive));
     }
 }
 

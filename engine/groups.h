@@ -2,6 +2,7 @@
 // The groups of concepts, in the order one calculation runs them. Each sets
 // the amounts it owns in the state and appends its own lines.
 #include "engine/calc_state.h"
+#include "engine/line_explanations.h"
 #include "engine/pay_input.h"
 #include "engine/pay_scale.h"
 #include "engine/payslip.h"

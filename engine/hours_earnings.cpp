@@ -34,6 +34,7 @@ void hoursEarnings(const PayInput& in, const PayScale& scale, CalcState& st, Pay
 
     st.asigcat = Currency::fromDouble((hours * rates.puntosPorHora) * scale.valorPunto);
     slip.append("001", level.concepto, st.cantidad, st.asigcat, Column::earnings);
+    explainLine(slip, Explained{in, scale, st}, &Explained::categoryHours);
 
     // 006 compares the hours with its limit; 084 and 113 compare the amount.
     st.impadicart = in.numhorascod06 >= rates.horasTope006 ? rates.tope006

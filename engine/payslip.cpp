@@ -22,6 +22,23 @@ void Payslip::append(std::string_view code, std::string_view concepto, std::opti
     ++fila;
 }
 
+void Payslip::explainLast(Explanation explanation)
+{
+    if (!explanations || fila == 0)
+        return;
+    auto& explained = explanations->lines;
+    if (explained.size() < static_cast<std::size_t>(fila))
+        explained.resize(static_cast<std::size_t>(fila));
+    explained[static_cast<std::size_t>(fila - 1)] = std::move(explanation);
+}
+
+std::string Payslip::explanationOf(int row) const
+{
+    if (!explanations || row < 0 || static_cast<std::size_t>(row) >= explanations->lines.size())
+        return {};
+    return explanationText(explanations->lines[static_cast<std::size_t>(row)], decimalSeparator);
+}
+
 void Payslip::writeAmountText(std::string& out, Currency amount, bool directlyAfterSign) const
 {
     formatAmountInto(out, directlyAfterSign ? "$" : "$ ", amount, decimalSeparator);

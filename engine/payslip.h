@@ -2,6 +2,7 @@
 // The payslip of one calculation: header, up to 27 lines in the order they
 // were appended, and the three totals.
 #include "engine/currency.h"
+#include "engine/explanation.h"
 
 #include <vector>
 #include <optional>
@@ -33,6 +34,13 @@ struct PayslipHeader {
     std::string compbas, tardif, jorcom, proljor; // dialog boxes as typed
 };
 
+// How every amount was formed: one explanation per line, by row, and one
+// per total.
+struct PayslipExplanations {
+    std::vector<Explanation> lines;
+    Explanation totalhab, totaldesc, totalliq;
+};
+
 struct Payslip {
     static constexpr int kRows = 27;
 
@@ -55,6 +63,14 @@ struct Payslip {
     // appearance belongs to the group that owns the concepto.
     void append(std::string_view code, std::string_view concepto, std::optional<std::string_view> quantity,
                 Currency amount, Column column);
+
+    // Present only when the calculation was asked to explain.
+    std::optional<PayslipExplanations> explanations;
+    bool explaining() const { return explanations.has_value(); }
+    // Explains the line appended last.
+    void explainLast(Explanation explanation);
+    // The explanation of a line as text, empty when there is none.
+    std::string explanationOf(int row) const;
 
     // "$" then the amount; "$" and a blank except on code "001".
     void writeAmountText(std::string& out, Currency amount, bool directlyAfterSign = false) const;

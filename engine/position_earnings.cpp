@@ -31,23 +31,33 @@ void positionEarnings(const PayInput& in, const PayScale& scale, CalcState& st, 
     h.jorcom = e.jorcom;
     h.proljor = e.proljor;
 
+    const Explained x{in, scale, st};
     slip.append("001", "Asign. de la categoría", st.cantidad, st.asigcat, Column::earnings);
-    if (in.compbas > 0)
+    explainLine(slip, x, &Explained::categoryPosition);
+    if (in.compbas > 0) {
         slip.append("002", "Comp. de Básico", "", st.impcompbas, Column::earnings);
-    else
+        explainLine(slip, x, &Explained::complement);
+    } else {
         st.impcompbas = Currency();
-    if (st.ptosjorcom > 0)
+    }
+    if (st.ptosjorcom > 0) {
         slip.append("052", "Jornada completa", "", st.impjornada, Column::earnings);
-    if (st.ptosproljor > 0)
+        explainLine(slip, x, &Explained::fullDay);
+    }
+    if (st.ptosproljor > 0) {
         slip.append("052", "Prol. de Jornada", "", st.impjornada, Column::earnings);
+        explainLine(slip, x, &Explained::fullDay);
+    }
     // Without a 052 line its amount is not paid: negative points typed into
     // the dialog must not lower the totals behind the teacher's back.
     if (st.ptosjorcom <= 0 && st.ptosproljor <= 0)
         st.impjornada = Currency();
-    if (st.ptostardif > Currency())
+    if (st.ptostardif > Currency()) {
         slip.append("016", "Tarea diferenciada", "", st.imptardif, Column::earnings);
-    else
+        explainLine(slip, x, &Explained::differentiated);
+    } else {
         st.imptardif = Currency();
+    }
 }
 
 } // namespace haberes

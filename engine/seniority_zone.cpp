@@ -19,14 +19,18 @@ void seniorityAndZone(const PayInput& in, const PayScale& scale, CalcState& st, 
     const Currency basezonal = st.impjornada + (st.asigcat + st.impcompbas + st.imptardif);
 
     st.impantig = percentOf(basezonal, e.porantig);
-    if (e.porantig != 0)
+    const Explained x{in, scale, st};
+    if (e.porantig != 0) {
         slip.append("010", "Antigüedad", e.porcantig, st.impantig, Column::earnings);
+        explainLine(slip, x, &Explained::seniority);
+    }
 
     // No item chosen pays no zone.
     st.porzona = e.zona >= 0 && e.zona < static_cast<int>(kZoneCount) ? scale.zona[static_cast<std::size_t>(e.zona)] : 0;
     if (st.porzona != 0) {
         st.impzona = percentOf(basezonal, st.porzona);
         slip.append("078", "As. por zona", std::to_string(st.porzona) + " %", st.impzona, Column::earnings);
+        explainLine(slip, x, &Explained::zone);
     } else {
         st.impzona = Currency();
     }

@@ -34,6 +34,7 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& sc
                                           bool pendingDiscFailure)
 {
     const PayEntries& e = *in.entries;
+    const Explained x{in, scale, st};
 
     if (e.transporte == 1) {
         st.kmsemanales = in.cantkm;
@@ -42,6 +43,7 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& sc
                                ? scale.topeKm
                                : Currency::fromDouble(st.kmsemanales * scale.tasaKm * kWeeksPerMonth);
         slip.append("029", "transporte por KM", "", st.imptransporte, Column::earnings);
+        explainLine(slip, x, &Explained::transport);
     }
 
     if (e.hijos == 1) {
@@ -55,6 +57,8 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& sc
             return Refusal{Field::cantidadhijos, childCountMessage(Field::cantidadhijos, maxChildrenAt(rate))};
         st.imphijos = Currency::pesos(st.canthijos * rate);
         slip.append("1001", "Sal fam hijo", std::to_string(st.canthijos), st.imphijos, Column::earnings);
+        if (slip.explaining())
+            slip.explainLast(x.children(rate, bracket));
     }
 
     if (pendingDiscFailure)
@@ -68,17 +72,20 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& sc
         st.imphijosdisc = Currency::pesos(st.canthijosdisc * scale.montoHijoDiferenciado);
         slip.append("1002", "Sal fam hijo diferenciado", std::to_string(st.canthijosdisc), st.imphijosdisc,
                     Column::earnings);
+        explainLine(slip, x, &Explained::disabledChildren);
     }
 
     const int children = st.canthijos + st.canthijosdisc;
     if (children >= scale.hijosFamiliaNumerosa) {
         st.impfamnum = scale.familiaNumerosa;
         slip.append("1003", "Familia numerosa", std::to_string(children), st.impfamnum, Column::earnings);
+        explainLine(slip, x, &Explained::largeFamily);
     }
 
     if (e.conyuge == 1) {
         st.impconyuge = scale.conyuge;
         slip.append("1010", "Sal fam Cony", std::nullopt, st.impconyuge, Column::earnings);
+        explainLine(slip, x, &Explained::spouse);
     }
     return std::nullopt;
 }

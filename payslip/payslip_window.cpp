@@ -64,6 +64,7 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
     setRightAligned(ui_->liquido, qs(payslip.liquido), fonts.total, px(kTdescuentosRight), 0);
 
     netWarning_->setVisible(payslip.totalliq < Currency());
+    showExplanations(payslip);
 
     setFittedText(ui_->docente, qs(payslip.docente), ui_->font);
     setFittedText(ui_->Text10, qs(payslip.date), ui_->font);

@@ -94,6 +94,7 @@ private:
     void clearRows();
     void showLine(const PayslipLine& line, const ColumnFonts& fonts);
     void showHeader(const PayslipHeader& header);
+    void showExplanations(const Payslip& payslip);
     void notify(const QString& text);
     QString teacherName() const;
     // Printing (printing.cpp): the paper version as a PDF, the question

@@ -1,6 +1,9 @@
-// What the payslip window says beyond the amounts: the notice of a net pay
-// below zero.
+// What the payslip window says beyond the amounts: how each amount was
+// formed, as the tooltip of its cells, and the notice of a net pay below
+// zero.
 #include "payslip_fixture.h"
+
+#include "engine/calculate.h"
 
 #include "payslip/net_warning.h"
 
@@ -46,6 +49,44 @@ TEST_F(ExplainedPayslip, NoNoticeFromZeroUp)
     EXPECT_FALSE(warning->isVisible()) << "a net pay of 0 is not negative";
     window.showPayslip(position604());
     EXPECT_FALSE(warning->isVisible());
+}
+
+Payslip explainedPosition()
+{
+    PayEntries e;
+    e.cargo = true;
+    e.codigocargo = "000";
+    e.puntosbasicos = e.punbas = "1500";
+    e.jorcom = e.proljor = e.tardif = e.compbas = "0";
+    e.ZUTEL = 1;
+    CalcResult r = calculate(e, NumberFormat{","}, builtinScale(), Explain::yes);
+    EXPECT_TRUE(r.ok());
+    return r.payslip.value_or(Payslip{});
+}
+
+// Every cell of a line tells how its amount was formed; the totals tell
+// what they add up.
+TEST_F(ExplainedPayslip, CellsExplainTheirLine)
+{
+    const Payslip p = explainedPosition();
+    window.showPayslip(p);
+    const QString first = QStringLiteral("001 Asign. de la categoría\n1500 puntos × $ 0,8947 = $ 1342,05");
+    for (const char* cell : {"cod", "Label10", "Label19", "Label1"})
+        EXPECT_EQ(control<QLabel>(cell, 0)->toolTip(), first) << cell;
+    const int last = p.fila - 1;
+    ASSERT_EQ(p.lines[last].code, "332");
+    EXPECT_TRUE(control<QLabel>("Label1", 27 + last)->toolTip().contains("2 % de $ "));
+    EXPECT_TRUE(control<QLabel>("thaberes")->toolTip().startsWith("suma de 6 líneas de haberes = $ "))
+        << control<QLabel>("thaberes")->toolTip().toStdString();
+    EXPECT_TRUE(control<QLabel>("Label16")->toolTip().startsWith("suma de 1 línea de descuentos"));
+    EXPECT_EQ(control<QLabel>("liquido")->toolTip(),
+              QString::fromStdString(p.thaberes + " − " + p.tdescuentos + " = " + p.liquido));
+
+    // A payslip computed without explanations leaves none of these behind.
+    window.showPayslip(position604());
+    EXPECT_EQ(control<QLabel>("cod", 0)->toolTip(), "");
+    EXPECT_EQ(control<QLabel>("Label1", 0)->toolTip(), "");
+    EXPECT_EQ(control<QLabel>("thaberes")->toolTip(), "");
 }
 
 } // namespace
