@@ -49,6 +49,9 @@ EntriesMenu::EntriesMenu(QWidget* window, Entries entries, QObject* parent)
     abrir->setShortcut(QKeySequence::Open);
     recent_ = archivo->addMenu(QStringLiteral("Abrir &reciente"));
     recent_->setObjectName(QStringLiteral("recientes"));
+    // The settings are read when the menu opens, not while the window is
+    // first drawn.
+    connect(archivo, &QMenu::aboutToShow, this, &EntriesMenu::fillRecentMenu);
     connect(recent_, &QMenu::aboutToShow, this, &EntriesMenu::fillRecentMenu);
     archivo->addSeparator();
     QAction* guardar = archivo->addAction(QStringLiteral("&Guardar datos…"), this, &EntriesMenu::save);
@@ -60,7 +63,6 @@ EntriesMenu::EntriesMenu(QWidget* window, Entries entries, QObject* parent)
 
     if (window->layout())
         window->layout()->setMenuBar(bar_);
-    fillRecentMenu();
 }
 
 EntriesMenu::~EntriesMenu() = default;

@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -373,6 +374,28 @@ TEST_F(SavedEntriesTest, RecentFilesNewestFirst)
     auto* recentMenu = menu()->menuBar()->findChild<QMenu*>("recientes");
     ASSERT_NE(recentMenu, nullptr);
     EXPECT_EQ(recentMenu->actions().size(), menu()->recentFiles().size());
+}
+
+// The recent files are read when "Archivo" opens, so a list another
+// window of the program changed since is shown as it is now.
+TEST_F(SavedEntriesTest, RecentFilesReadWhenTheMenuOpens)
+{
+    auto* archivo = menu()->menuBar()->findChild<QMenu*>("menuArchivo");
+    auto* recentMenu = menu()->menuBar()->findChild<QMenu*>("recientes");
+    ASSERT_NE(archivo, nullptr);
+    ASSERT_NE(recentMenu, nullptr);
+
+    emit archivo->aboutToShow();
+    EXPECT_FALSE(recentMenu->isEnabled()) << "no file used yet";
+    EXPECT_TRUE(recentMenu->actions().isEmpty());
+
+    QSettings(file("settings.ini"), QSettings::IniFormat)
+        .setValue("datos/recientes", QStringList({file("a.json"), file("b.json")}));
+    emit archivo->aboutToShow();
+    EXPECT_TRUE(recentMenu->isEnabled());
+    ASSERT_EQ(recentMenu->actions().size(), 2);
+    EXPECT_EQ(recentMenu->actions()[0]->text(), "&1 a.json");
+    EXPECT_EQ(recentMenu->actions()[1]->text(), "&2 b.json");
 }
 
 // Ctrl+O and Ctrl+S work in the entry window with the menu closed.
