@@ -15,7 +15,9 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace haberes {
 
@@ -51,6 +53,16 @@ Program::Program(QObject* parent)
     entriesMenu_ = std::make_unique<EntriesMenu>(
         entry_.get(), EntriesMenu::Entries{[this] { return savedEntries(); },
                                            [this](const SavedEntries& saved) { enterSaved(saved); }});
+    // The payslip on view can be saved as a PDF from here too.
+    QMenu* archivo = entriesMenu_->fileMenu();
+    archivo->addSeparator();
+    QAction* pdf = archivo->addAction(QStringLiteral("Guardar recibo en PDF…"), this, [this] {
+        if (payslip_ && payslip_->isVisible())
+            payslip_->pdfAction()->trigger();
+    });
+    pdf->setObjectName(QStringLiteral("guardarReciboPdf"));
+    connect(archivo, &QMenu::aboutToShow, pdf, [this, pdf] { pdf->setEnabled(payslip_ && payslip_->isVisible()); });
+    pdf->setEnabled(false);
 }
 
 Program::~Program() = default;

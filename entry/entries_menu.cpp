@@ -43,6 +43,7 @@ EntriesMenu::EntriesMenu(QWidget* window, Entries entries, QObject* parent)
     bar_->setObjectName(QStringLiteral("menuDatos"));
     QMenu* archivo = bar_->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("menuArchivo"));
+    archivo_ = archivo;
 
     QAction* abrir = archivo->addAction(QStringLiteral("&Abrir datos…"), this, &EntriesMenu::open);
     abrir->setObjectName(QStringLiteral("abrirDatos"));

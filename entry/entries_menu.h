@@ -52,6 +52,7 @@ public:
     bool saveFile(const QString& path);
 
     QMenuBar* menuBar() const { return bar_; }
+    QMenu* fileMenu() const { return archivo_; }
     QStringList recentFiles() const;
 
     static constexpr int kRecentCount = 5;
@@ -69,6 +70,7 @@ private:
     Entries entries_;
     Hooks hooks_;
     QMenuBar* bar_ = nullptr;
+    QMenu* archivo_ = nullptr;
     QMenu* recent_ = nullptr;
 };
 

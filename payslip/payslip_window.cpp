@@ -34,6 +34,7 @@ PayslipWindow::PayslipWindow(QWidget* parent) : QWidget(parent, Qt::Window), ui_
     setWindowTitle("Haberes");
     resize(px(kClientWidth), px(kClientHeight));
     netWarning_ = makeNetWarning(this);
+    createPdfAction();
 
     connect(ui_->movedor, &QScrollBar::valueChanged, this, &PayslipWindow::scrollTo);
     connect(ui_->Volver, &QPushButton::clicked, this, &PayslipWindow::onVolver);

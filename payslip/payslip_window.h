@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QAction;
 class QLabel;
 
 namespace haberes {
@@ -39,6 +40,10 @@ public:
 
     // The title over the payslip (Label3): the chosen scale's.
     void setScaleTitle(const QString& title);
+
+    // "Guardar PDF…" (Ctrl+S): the paper version saved as a PDF, no
+    // printer needed; also in the window's context menu.
+    QAction* pdfAction() const { return pdfAction_; }
 
     // The comment box (Text11), kept with saved entries.
     QString comment() const;
@@ -95,6 +100,7 @@ private:
     void showLine(const PayslipLine& line, const ColumnFonts& fonts);
     void showHeader(const PayslipHeader& header);
     void showExplanations(const Payslip& payslip);
+    void createPdfAction();
     void notify(const QString& text);
     QString teacherName() const;
     // Printing (printing.cpp): the paper version as a PDF, the question
@@ -108,6 +114,7 @@ private:
 
     Ui* ui_;
     QLabel* netWarning_ = nullptr;
+    QAction* pdfAction_ = nullptr;
     NoticeHandler noticeHandler_;
     PrintHooks printHooks_;
     bool printing_ = false;

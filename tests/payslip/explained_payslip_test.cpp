@@ -5,9 +5,14 @@
 
 #include "engine/calculate.h"
 
+#include <QAction>
+
 #include "payslip/net_warning.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QPushButton>
 
 namespace haberes::test {
@@ -87,6 +92,32 @@ TEST_F(ExplainedPayslip, CellsExplainTheirLine)
     EXPECT_EQ(control<QLabel>("cod", 0)->toolTip(), "");
     EXPECT_EQ(control<QLabel>("Label1", 0)->toolTip(), "");
     EXPECT_EQ(control<QLabel>("thaberes")->toolTip(), "");
+}
+
+// "Guardar PDF…" (Ctrl+S) writes the paper version to a PDF at any time, no printer asked.
+TEST_F(ExplainedPayslip, GuardarPdfWritesThePaperVersion)
+{
+    QTemporaryDir dir;
+    QString suggested;
+    QStringList notices;
+    PayslipWindow::PrintHooks hooks;
+    hooks.pdfPath = [&](const QString& s) {
+        suggested = s;
+        return dir.filePath("recibo.pdf");
+    };
+    hooks.printers = [] { return Printers{}; };
+    window.setPrintHooks(hooks);
+    window.setNoticeHandler([&](const QString& text) { notices << text; });
+    window.showPayslip(position604());
+    ASSERT_NE(window.pdfAction(), nullptr);
+    EXPECT_EQ(window.pdfAction()->text(), "Guardar PDF…");
+    EXPECT_EQ(window.pdfAction()->shortcut(), QKeySequence(QKeySequence::Save));
+    window.pdfAction()->trigger();
+    QFile pdf(dir.filePath("recibo.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << notices.join('\n').toStdString();
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_TRUE(suggested.endsWith(".pdf")) << suggested.toStdString();
+    EXPECT_TRUE(window.findChild<QWidget*>("Volver")->isVisible()) << "back on screen";
 }
 
 } // namespace
