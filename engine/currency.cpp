@@ -1,9 +1,12 @@
 #include "engine/currency.h"
 
+#include "engine/amount_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
 
 namespace haberes {
 
@@ -48,7 +51,9 @@ char* writeAmount(char* p, Currency amount, std::string_view decimalSeparator)
     p = std::to_chars(p, p + 20, mag / Currency::kScale).ptr;
     const unsigned frac = static_cast<unsigned>(mag % Currency::kScale);
     if (frac != 0) {
-        p = std::copy(decimalSeparator.begin(), decimalSeparator.end(), p);
+        // A plain loop: the separator is one or two bytes, not worth a call.
+        for (const char c : decimalSeparator)
+            *p++ = c;
         static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                          "8081828384858687888990919293949596979899";
@@ -64,5 +69,18 @@ char* writeAmount(char* p, Currency amount, std::string_view decimalSeparator)
     }
     return p;
 }
+
+void AmountText::write(std::string_view prefix, Currency amount, std::string_view decimalSeparator)
+{
+    prefix = prefix.substr(0, 2);
+    decimalSeparator = decimalSeparator.substr(0, kMaxSeparator);
+    char* p = buf_;
+    for (const char c : prefix)
+        *p++ = c;
+    p = writeAmount(p, amount, decimalSeparator);
+    len_ = static_cast<std::uint8_t>(p - buf_);
+}
+
+std::ostream& operator<<(std::ostream& os, const AmountText& t) { return os << t.view(); }
 
 } // namespace haberes

@@ -39,9 +39,9 @@ std::string Payslip::explanationOf(int row) const
     return explanationText(explanations->lines[static_cast<std::size_t>(row)], decimalSeparator);
 }
 
-void Payslip::writeAmountText(std::string& out, Currency amount, bool directlyAfterSign) const
+void Payslip::writeAmountText(AmountText& out, Currency amount, bool directlyAfterSign) const
 {
-    formatAmountInto(out, directlyAfterSign ? "$" : "$ ", amount, decimalSeparator);
+    out.write(directlyAfterSign ? std::string_view("$") : std::string_view("$ "), amount, decimalSeparator);
 }
 
 } // namespace haberes

@@ -1,6 +1,7 @@
 #pragma once
 // The payslip of one calculation: header, up to 27 lines in the order they
 // were appended, and the three totals.
+#include "engine/amount_text.h"
 #include "engine/currency.h"
 #include "engine/explanation.h"
 
@@ -22,7 +23,7 @@ struct PayslipLine {
     std::optional<std::string> quantity;
     Currency amount;
     Column column = Column::earnings;
-    std::string text; // "$2814,7262" on line 001, "$ 90,3647" elsewhere
+    AmountText text; // "$2814,7262" on line 001, "$ 90,3647" elsewhere
 };
 
 struct PayslipHeader {
@@ -55,7 +56,7 @@ struct Payslip {
 
     Payslip() { lines.reserve(kRows); }
     Currency totalhab, totaldesc, totalliq;
-    std::string thaberes, tdescuentos, liquido;
+    AmountText thaberes, tdescuentos, liquido;
     std::string decimalSeparator = ".";
 
     // The one way a line enters the payslip: it takes row fila, gets its
@@ -73,7 +74,7 @@ struct Payslip {
     std::string explanationOf(int row) const;
 
     // "$" then the amount; "$" and a blank except on code "001".
-    void writeAmountText(std::string& out, Currency amount, bool directlyAfterSign = false) const;
+    void writeAmountText(AmountText& out, Currency amount, bool directlyAfterSign = false) const;
 };
 
 } // namespace haberes

@@ -1,3 +1,4 @@
+#include "engine/amount_text.h"
 #include "engine/currency.h"
 
 #include <gtest/gtest.h>
@@ -48,4 +49,20 @@ TEST(Currency, LongSeparatorsAndPrefixesAreWrittenWhole)
     std::string out;
     haberes::formatAmountInto(out, "$ ", Currency::fromTicks(-125000), sep);
     EXPECT_EQ(out, "$ -12" + sep + "5");
+}
+
+// The payslip's amount texts live inside the payslip: the widest amount with
+// the widest separator still fits, and a separator past any locale's is cut
+// rather than written past the end.
+TEST(Currency, PayslipAmountTextHoldsTheExtremes)
+{
+    using haberes::AmountText;
+    const std::string widest(AmountText::kMaxSeparator, ',');
+    EXPECT_EQ(AmountText("$ ", Currency::fromTicks(LLONG_MIN), widest),
+              "$ -922337203685477" + widest + "5808");
+    EXPECT_EQ(AmountText("$", Currency::fromTicks(LLONG_MAX), "٫"), "$922337203685477٫5807");
+    const std::string tooWide(100, ',');
+    EXPECT_EQ(AmountText("$ ", Currency::fromTicks(-125000), tooWide), "$ -12" + widest + "5");
+    EXPECT_EQ(AmountText("$ ", Currency::fromTicks(0), tooWide), "$ 0");
+    EXPECT_TRUE(AmountText().empty());
 }

@@ -86,8 +86,8 @@ TEST(Driver, AmountTextsFollowTheLocaleAndTheCodeRule)
     EXPECT_EQ(line(comma, "014")->quantity, "0,7");
     EXPECT_EQ(line(point, "014")->quantity, "0.7");
     EXPECT_EQ(line(point, "188")->quantity, "7.0");
-    EXPECT_EQ(comma.thaberes.substr(0, 2), "$ ");
-    EXPECT_EQ(comma.thaberes.find('.'), std::string::npos);
+    EXPECT_EQ(comma.thaberes.view().substr(0, 2), "$ ");
+    EXPECT_EQ(comma.thaberes.view().find('.'), std::string::npos);
 }
 
 TEST(Driver, TotalsAreTheSumsOfThePrintedLinesWithJornadaOnce)
@@ -155,8 +155,8 @@ TEST(Driver, NegativeNetKeepsItsSignAfterTheBlank)
     PayEntries e = secondaryHours("-10");
     Payslip p = payslipOf(e);
     EXPECT_LT(p.totalliq, Currency());
-    EXPECT_EQ(p.liquido.substr(0, 3), "$ -");
-    EXPECT_EQ(p.lines[0].text.substr(0, 2), "$-");
+    EXPECT_EQ(p.liquido.view().substr(0, 3), "$ -");
+    EXPECT_EQ(p.lines[0].text.view().substr(0, 2), "$-");
 }
 
 // Entries that once gave totals different from the sum of the lines shown.

@@ -23,7 +23,7 @@ class ExplainedPayslip : public PayslipWindowTest {};
 Payslip withNet(Payslip p, Currency net)
 {
     p.totalliq = net;
-    p.liquido = "$ " + formatAmount(net, ",");
+    p.liquido = AmountText("$ ", net, ",");
     return p;
 }
 

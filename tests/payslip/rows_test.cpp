@@ -149,7 +149,7 @@ TEST_F(PayslipRows, NoVisibleTextIsCutOff)
 {
     Payslip payslip = fullPosition();
     payslip.docente = "María Fernanda Gutiérrez de la Torre y Santamaría";
-    payslip.thaberes = "$ 1234567,8912";
+    payslip.thaberes = AmountText("$ ", Currency::fromTicks(12345678912), ",");
     window.showPayslip(payslip);
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         if (!label->isVisible())
