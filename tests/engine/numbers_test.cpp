@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 
 using namespace haberes;
 
@@ -114,6 +118,59 @@ TEST(RealText, FifteenSignificantDigitsInPlainNotation)
     EXPECT_EQ(formatReal(-323.65, kComma), "-323,65");
     EXPECT_EQ(formatReal(-0.0, kComma), "0");
     EXPECT_EQ(formatReal(1.0 / 3, kPoint), "0.333333333333333");
+}
+
+// Short texts take a quicker road than long ones; both must give the double
+// nearest the decimal value, whatever the digits.
+TEST(Conversions, RealIsTheNearestDoubleForShortAndLongTexts)
+{
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 20000; ++i) {
+        const int intDigits = static_cast<int>(random() % 10);
+        const int fracDigits = static_cast<int>(random() % 12);
+        std::string text = (random() % 4 == 0) ? "-" : "";
+        for (int k = 0; k < intDigits; ++k)
+            text += static_cast<char>('0' + random() % 10);
+        std::string point = text;
+        if (fracDigits > 0) {
+            text += ',';
+            point += '.';
+            for (int k = 0; k < fracDigits; ++k) {
+                const char c = static_cast<char>('0' + random() % 10);
+                text += c;
+                point += c;
+            }
+        }
+        if (intDigits + fracDigits == 0)
+            continue;
+        double expected = 0;
+        const char* begin = point.data() + (point[0] == '-');
+        std::from_chars(begin, point.data() + point.size(), expected);
+        if (point[0] == '-')
+            expected = -expected;
+        ASSERT_EQ(*toReal(text, kComma, 1e300), expected) << text;
+    }
+}
+
+// Rounded to 15 significant digits, whatever road the digits take: read
+// back, the text is the same number as C's own rounding to 15 digits.
+TEST(RealText, AgreesWithRoundingToFifteenDigits)
+{
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(-6, 15);
+    for (int i = 0; i < 20000; ++i) {
+        const double hours = static_cast<double>(random() % 100000) / 10; // as typed, tenths
+        const double values[] = {std::pow(10.0, exponent(random)), hours * 6, hours * 5.37, hours / 3};
+        for (const double v : values) {
+            char reference[64];
+            std::snprintf(reference, sizeof reference, "%.14e", v);
+            const std::string text = formatReal(v, kPoint);
+            ASSERT_EQ(std::strtod(text.c_str(), nullptr), std::strtod(reference, nullptr)) << reference;
+        }
+    }
+    EXPECT_EQ(formatReal(5, kComma), "5");
+    EXPECT_EQ(formatReal(0.5, kComma), "0,5");
+    EXPECT_EQ(formatReal(-2e-5, kComma), "-0,00002");
 }
 
 TEST(NumberFaults, ShapeDecidesTheFault)
