@@ -27,7 +27,7 @@ public:
     // prefix is at most two bytes ("$ " or "$").
     void write(std::string_view prefix, Currency amount, std::string_view decimalSeparator);
 
-    std::string_view view() const { return {buf_, len_}; }
+    std::string_view view() const { return {reinterpret_cast<const char*>(buf_), len_}; }
     operator std::string_view() const { return view(); }
     std::string str() const { return std::string(view()); }
     std::size_t size() const { return len_; }
@@ -41,7 +41,9 @@ public:
     friend std::ostream& operator<<(std::ostream& os, const AmountText& t);
 
 private:
-    char buf_[2 + kMaxAmountText + kMaxSeparator] = {};
+    // Left unset beyond len_: clearing it would cost more than writing it
+    // (unsigned, so that copying the unset bytes is well defined).
+    unsigned char buf_[2 + kMaxAmountText + kMaxSeparator];
     std::uint8_t len_ = 0;
 };
 

@@ -10,12 +10,6 @@
 
 namespace haberes {
 
-Currency Currency::fromDouble(double value)
-{
-    // nearbyint follows the default rounding mode, round-half-even.
-    return Currency(static_cast<std::int64_t>(std::nearbyint(value * kScale)));
-}
-
 std::string formatAmount(Currency amount, std::string_view decimalSeparator)
 {
     std::string out;
@@ -74,11 +68,12 @@ void AmountText::write(std::string_view prefix, Currency amount, std::string_vie
 {
     prefix = prefix.substr(0, 2);
     decimalSeparator = decimalSeparator.substr(0, kMaxSeparator);
-    char* p = buf_;
+    char* const begin = reinterpret_cast<char*>(buf_);
+    char* p = begin;
     for (const char c : prefix)
         *p++ = c;
     p = writeAmount(p, amount, decimalSeparator);
-    len_ = static_cast<std::uint8_t>(p - buf_);
+    len_ = static_cast<std::uint8_t>(p - begin);
 }
 
 std::ostream& operator<<(std::ostream& os, const AmountText& t) { return os << t.view(); }

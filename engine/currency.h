@@ -20,7 +20,20 @@ public:
     // value × 10,000 rounded to the nearest integer, halves to the even
     // neighbour. The caller keeps value well inside the range (every input
     // that feeds a product is bounded when it is read).
-    static Currency fromDouble(double value);
+    static Currency fromDouble(double value)
+    {
+        // What nearbyint gives in the default rounding mode, without a call:
+        // beside 2^52 a double has no fraction left, so adding it rounds to
+        // a whole number, halves to even, and taking it off again is exact.
+        // From 2^52 on every double is already whole. Every line's amount
+        // comes through here.
+        double scaled = value * kScale;
+        if (scaled < 0x1p52 && scaled > -0x1p52) {
+            const double shift = scaled < 0 ? -0x1p52 : 0x1p52;
+            scaled = (scaled + shift) - shift;
+        }
+        return Currency(static_cast<std::int64_t>(scaled));
+    }
 
     constexpr std::int64_t ticks() const { return ticks_; }
     // The amount as a double: ticks / 10,000.

@@ -8,16 +8,19 @@ void Payslip::append(std::string_view code, std::string_view concepto, std::opti
     // More than 26 lines cannot occur: the groups append at most 26.
     if (fila >= kRows)
         return;
-    PayslipLine& line = lines.emplace_back();
-    line.row = fila;
-    line.code = code;
-    line.concepto = concepto;
-    if (quantity)
-        line.quantity.emplace(*quantity);
-    else
-        line.quantity.reset();
-    line.amount = amount;
-    line.column = column;
+    // Built member by member: emplace_back() would clear the whole line
+    // first, which costs more than the rest of the line together.
+    PayslipLine& line = lines.emplace_back(fila, code, concepto, std::nullopt, amount, column, AmountText());
+    if (quantity) {
+        // Quantities are a few characters: copied in place, as a library
+        // copy or a move would cost more than the line.
+        std::string& q = line.quantity.emplace();
+        if (quantity->size() <= q.capacity())
+            for (const char c : *quantity)
+                q.push_back(c);
+        else
+            q.assign(*quantity);
+    }
     writeAmountText(line.text, amount, code == "001");
     ++fila;
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <random>
 
 using haberes::Currency;
 using haberes::formatAmount;
@@ -17,6 +19,26 @@ TEST(Currency, RoundsProductsToTheNearestTenThousandthHalvesToEven)
     // Representation error of the point value is removed, not truncated.
     EXPECT_EQ(Currency::fromDouble(3146 * 0.8947).ticks(), 28147262);
     EXPECT_EQ(Currency::fromDouble(155 * 1.094).ticks(), 1695700);
+}
+
+// The rounding is done without a library call; it must agree with the
+// library's round-half-even everywhere a product can land, halves included.
+TEST(Currency, RoundingAgreesWithNearbyint)
+{
+    std::mt19937_64 random(12);
+    std::uniform_real_distribution<double> exponent(-8, 14);
+    for (int i = 0; i < 200000; ++i) {
+        double v = std::pow(10.0, exponent(random)) * ((random() & 1) ? -1 : 1);
+        if (i % 4 == 0) // exactly halfway between two ticks
+            v = (std::floor(v * 10000) + 0.5) / 10000;
+        ASSERT_EQ(Currency::fromDouble(v).ticks(), static_cast<std::int64_t>(std::nearbyint(v * 10000))) << v;
+    }
+    for (const double edge : {0x1p52, -0x1p52, 0x1p52 - 0.5, -0x1p52 + 0.5, 0x1p53 + 2, 0.49999999999999994, -0.5,
+                              0.5, 1.5, 2.5, -2.5, -0.0, 0.0})
+    {
+        const double v = edge / 10000;
+        EXPECT_EQ(Currency::fromDouble(v).ticks(), static_cast<std::int64_t>(std::nearbyint(v * 10000))) << edge;
+    }
 }
 
 TEST(Currency, AmountTextHasNoGroupingAndNoTrailingZeros)
