@@ -4,6 +4,7 @@
 #include "engine/amount_text.h"
 #include "engine/currency.h"
 #include "engine/explanation.h"
+#include "engine/payslip_lines.h"
 
 #include <vector>
 #include <optional>
@@ -49,12 +50,14 @@ struct Payslip {
     std::string escala; // name of the scale it was priced with
     std::string date; // supplied by whoever shows the payslip
     PayslipHeader header;
-    // In the order appended: line k has row k. Room for the 27 rows is
-    // taken at once; only the rows used are built.
-    std::vector<PayslipLine> lines;
+    // In the order appended: line k has row k.
+    InlineLines<PayslipLine, kRows> lines;
     int fila = 0; // rows used; the next line takes this row
 
-    Payslip() { lines.reserve(kRows); }
+    // Not defaulted: emplace() would value-initialise, clearing the room of
+    // every line first.
+    Payslip() {}
+
     Currency totalhab, totaldesc, totalliq;
     AmountText thaberes, tdescuentos, liquido;
     std::string decimalSeparator = ".";
