@@ -27,9 +27,12 @@ std::size_t band(const std::array<int, N>& tops, int points)
 
 // Quantity of 006, 084, 113 in hours mode: the hour limit once reached,
 // otherwise the hours as typed.
-std::string hoursQuantity(double hours, const std::string& typed, int limit)
+std::string_view hoursQuantity(double hours, std::string_view typed, int limit, CountText& limitText)
 {
-    return hours >= limit ? std::to_string(limit) : typed;
+    if (hours < limit)
+        return typed;
+    limitText = CountText(limit);
+    return limitText;
 }
 
 // A number of the scale written with a point, shown with the user's separator.
@@ -61,12 +64,13 @@ void positionAdditionAmounts(const PayInput& in, const PayScale& scale, CalcStat
 void additionsAndMinimum(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip)
 {
     const PayEntries& e = *in.entries;
-    std::string q006, q084, q113;
+    std::string_view q006, q084, q113;
+    CountText limit006, limit084, limit113;
     if ((in.horasmedio || in.horassup) && !in.cargo) {
         const HoursRates& rates = in.horasmedio ? scale.horasMedio : scale.horasSuperior;
-        q006 = hoursQuantity(in.numhorascod06, e.numhorascod06, rates.horasTope006);
-        q084 = hoursQuantity(in.numhorasincen, e.numhorasincen, rates.horasMostradas084);
-        q113 = hoursQuantity(in.numhorascod113, e.numhorascod113, rates.horasMostradas113);
+        q006 = hoursQuantity(in.numhorascod06, e.numhorascod06, rates.horasTope006, limit006);
+        q084 = hoursQuantity(in.numhorasincen, e.numhorasincen, rates.horasMostradas084, limit084);
+        q113 = hoursQuantity(in.numhorascod113, e.numhorascod113, rates.horasMostradas113, limit113);
     }
 
     const Explained x{in, scale, st};

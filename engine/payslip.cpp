@@ -2,8 +2,8 @@
 
 namespace haberes {
 
-void Payslip::append(std::string_view code, std::string_view concepto, std::optional<std::string_view> quantity,
-                     Currency amount, Column column)
+void Payslip::appendLine(std::string_view code, std::string_view concepto, const std::string_view* quantity,
+                         Currency amount, Column column)
 {
     // More than 26 lines cannot occur: the groups append at most 26.
     if (fila >= kRows)

@@ -64,9 +64,17 @@ struct Payslip {
 
     // The one way a line enters the payslip: it takes row fila, gets its
     // amount text, and fila moves on. No test of its own: every condition of
-    // appearance belongs to the group that owns the concepto.
-    void append(std::string_view code, std::string_view concepto, std::optional<std::string_view> quantity,
-                Currency amount, Column column);
+    // appearance belongs to the group that owns the concepto. Without a
+    // quantity (std::nullopt) the quantity cell stays hidden.
+    void append(std::string_view code, std::string_view concepto, std::string_view quantity, Currency amount,
+                Column column)
+    {
+        appendLine(code, concepto, &quantity, amount, column);
+    }
+    void append(std::string_view code, std::string_view concepto, std::nullopt_t, Currency amount, Column column)
+    {
+        appendLine(code, concepto, nullptr, amount, column);
+    }
 
     // Present only when the calculation was asked to explain.
     std::optional<PayslipExplanations> explanations;
@@ -78,6 +86,12 @@ struct Payslip {
 
     // "$" then the amount; "$" and a blank except on code "001".
     void writeAmountText(AmountText& out, Currency amount, bool directlyAfterSign = false) const;
+
+private:
+    // The quantity by pointer: an optional view passed by value went through
+    // memory on every line.
+    void appendLine(std::string_view code, std::string_view concepto, const std::string_view* quantity,
+                    Currency amount, Column column);
 };
 
 } // namespace haberes

@@ -29,7 +29,7 @@ void seniorityAndZone(const PayInput& in, const PayScale& scale, CalcState& st, 
     st.porzona = e.zona >= 0 && e.zona < static_cast<int>(kZoneCount) ? scale.zona[static_cast<std::size_t>(e.zona)] : 0;
     if (st.porzona != 0) {
         st.impzona = percentOf(basezonal, st.porzona);
-        slip.append("078", "As. por zona", std::to_string(st.porzona) + " %", st.impzona, Column::earnings);
+        slip.append("078", "As. por zona", CountText(st.porzona, " %"), st.impzona, Column::earnings);
         explainLine(slip, x, &Explained::zone);
     } else {
         st.impzona = Currency();

@@ -56,7 +56,7 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& sc
         if (st.canthijos > maxChildrenAt(rate))
             return Refusal{Field::cantidadhijos, childCountMessage(Field::cantidadhijos, maxChildrenAt(rate))};
         st.imphijos = Currency::pesos(st.canthijos * rate);
-        slip.append("1001", "Sal fam hijo", std::to_string(st.canthijos), st.imphijos, Column::earnings);
+        slip.append("1001", "Sal fam hijo", CountText(st.canthijos), st.imphijos, Column::earnings);
         if (slip.explaining())
             slip.explainLast(x.children(rate, bracket));
     }
@@ -70,7 +70,7 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& sc
         if (st.canthijosdisc > maxDisc)
             return Refusal{Field::cantidadhijosdisc, childCountMessage(Field::cantidadhijosdisc, maxDisc)};
         st.imphijosdisc = Currency::pesos(st.canthijosdisc * scale.montoHijoDiferenciado);
-        slip.append("1002", "Sal fam hijo diferenciado", std::to_string(st.canthijosdisc), st.imphijosdisc,
+        slip.append("1002", "Sal fam hijo diferenciado", CountText(st.canthijosdisc), st.imphijosdisc,
                     Column::earnings);
         explainLine(slip, x, &Explained::disabledChildren);
     }
@@ -78,7 +78,7 @@ std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& sc
     const int children = st.canthijos + st.canthijosdisc;
     if (children >= scale.hijosFamiliaNumerosa) {
         st.impfamnum = scale.familiaNumerosa;
-        slip.append("1003", "Familia numerosa", std::to_string(children), st.impfamnum, Column::earnings);
+        slip.append("1003", "Familia numerosa", CountText(children), st.impfamnum, Column::earnings);
         explainLine(slip, x, &Explained::largeFamily);
     }
 
