@@ -42,7 +42,13 @@ char* writeAmount(char* p, Currency amount, std::string_view decimalSeparator)
     const std::uint64_t mag = t < 0 ? 0 - static_cast<std::uint64_t>(t) : static_cast<std::uint64_t>(t);
     if (t < 0)
         *p++ = '-';
-    p = std::to_chars(p, p + 20, mag / Currency::kScale).ptr;
+    // Whole pesos fit 32 bits on any payslip; 32-bit digits are much
+    // cheaper to find than 64-bit ones.
+    const std::uint64_t whole = mag / Currency::kScale;
+    if (whole <= UINT32_MAX)
+        p = std::to_chars(p, p + 10, static_cast<std::uint32_t>(whole)).ptr;
+    else
+        p = std::to_chars(p, p + 20, whole).ptr;
     const unsigned frac = static_cast<unsigned>(mag % Currency::kScale);
     if (frac != 0) {
         // A plain loop: the separator is one or two bytes, not worth a call.
