@@ -8,9 +8,14 @@ void Payslip::appendLine(std::string_view code, std::string_view concepto, const
     // More than 26 lines cannot occur: the groups append at most 26.
     if (fila >= kRows)
         return;
-    // Built member by member: emplace_back() would clear the whole line
-    // first, which costs more than the rest of the line together.
-    PayslipLine& line = lines.emplace_back(fila, code, concepto, std::nullopt, amount, column, AmountText());
+    // Built member by member in its room: clearing the line first, or
+    // copying a finished one in, costs more than the rest of the line.
+    PayslipLine& line = lines.emplace_back();
+    line.row = fila;
+    line.code = code;
+    line.concepto = concepto;
+    line.amount = amount;
+    line.column = column;
     if (quantity) {
         // Quantities are a few characters: copied in place, as a library
         // copy or a move would cost more than the line.

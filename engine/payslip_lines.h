@@ -48,10 +48,17 @@ public:
     const Line& back() const { return data()[size_ - 1]; }
 
     // The caller keeps to the capacity (the payslip refuses a row past it).
+    // Without arguments the line is default-initialised, not cleared first:
+    // the caller sets what it uses.
     template <typename... Args>
     Line& emplace_back(Args&&... args)
     {
-        Line* line = ::new (static_cast<void*>(data() + size_)) Line(std::forward<Args>(args)...);
+        void* room = static_cast<void*>(data() + size_);
+        Line* line;
+        if constexpr (sizeof...(Args) == 0)
+            line = ::new (room) Line;
+        else
+            line = ::new (room) Line(std::forward<Args>(args)...);
         ++size_;
         return *line;
     }
