@@ -28,6 +28,22 @@ std::optional<std::uint64_t> roundHalfEven(std::string_view integer, std::string
     return whole;
 }
 
+// The value of a text of 1 to 15 digits and nothing else, the way most
+// boxes are filled ("120", "3"); none for anything else, which takes the
+// general road.
+std::optional<std::uint64_t> plainDigits(std::string_view text)
+{
+    if (text.empty() || text.size() > 15)
+        return std::nullopt;
+    std::uint64_t v = 0;
+    for (const char c : text) {
+        if (!isDigit(c))
+            return std::nullopt;
+        v = v * 10 + static_cast<unsigned>(c - '0');
+    }
+    return v;
+}
+
 } // namespace
 
 std::optional<DecimalText> parseNumberText(std::string_view text, std::string_view sep)
@@ -66,6 +82,12 @@ std::optional<DecimalText> parseNumberText(std::string_view text, std::string_vi
 
 std::optional<std::int64_t> toWhole(std::string_view text, std::string_view sep, std::int64_t min, std::int64_t max)
 {
+    if (const auto plain = plainDigits(text)) {
+        const auto v = static_cast<std::int64_t>(*plain);
+        if (v < min || v > max)
+            return std::nullopt;
+        return v;
+    }
     auto d = parseNumberText(text, sep);
     if (!d)
         return std::nullopt;
@@ -119,6 +141,12 @@ std::optional<Currency> toCurrency(std::string_view text, std::string_view sep, 
 
 std::optional<double> toReal(std::string_view text, std::string_view sep, double maxMagnitude)
 {
+    if (const auto plain = plainDigits(text)) {
+        const auto v = static_cast<double>(*plain); // exact: under 2^53
+        if (!(v <= maxMagnitude))
+            return std::nullopt;
+        return v;
+    }
     auto d = parseNumberText(text, sep);
     if (!d)
         return std::nullopt;
