@@ -128,6 +128,7 @@ public:
         return *this;
     }
     Json& textOrNull(const std::optional<std::string>& s) { return s ? text(*s) : put("null"); }
+    Json& textOrNull(const QuantityText& s) { return s ? text(*s) : put("null"); }
     // The exact amount in canonical form: '.' as separator, whatever the
     // locale.
     Json& amount(Currency value)

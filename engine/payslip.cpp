@@ -16,16 +16,8 @@ void Payslip::appendLine(std::string_view code, std::string_view concepto, const
     line.concepto = concepto;
     line.amount = amount;
     line.column = column;
-    if (quantity) {
-        // Quantities are a few characters: copied in place, as a library
-        // copy or a move would cost more than the line.
-        std::string& q = line.quantity.emplace();
-        if (quantity->size() <= q.capacity())
-            for (const char c : *quantity)
-                q.push_back(c);
-        else
-            q.assign(*quantity);
-    }
+    if (quantity)
+        line.quantity.assign(*quantity);
     writeAmountText(line.text, amount, code == "001");
     ++fila;
 }

@@ -5,6 +5,7 @@
 #include "engine/currency.h"
 #include "engine/explanation.h"
 #include "engine/payslip_lines.h"
+#include "engine/quantity_text.h"
 
 #include <vector>
 #include <optional>
@@ -21,7 +22,7 @@ struct PayslipLine {
     std::string_view concepto; // "Asign. de la categoría"
     // Shown in the quantity cell; an empty text leaves the cell blank, no
     // text at all (line 1010) leaves it hidden.
-    std::optional<std::string> quantity;
+    QuantityText quantity;
     Currency amount;
     Column column = Column::earnings;
     AmountText text; // "$2814,7262" on line 001, "$ 90,3647" elsewhere

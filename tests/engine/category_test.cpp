@@ -76,6 +76,17 @@ TEST(HoursEarnings, SecondaryAndTertiaryWorkedFigures)
 
     Payslip typed = payslipOf(secondaryHours(" 12,5"));
     EXPECT_EQ(typed.lines[0].quantity, " 12,5"); // as typed
+    // However long the typing, whole, and still whole in a copy of the
+    // payslip and after the copy is overwritten by a short one.
+    const std::string padded = "   " + std::string(40, '0') + "12,5   ";
+    Payslip copy = payslipOf(secondaryHours(padded));
+    EXPECT_EQ(copy.lines[0].quantity, padded);
+    const Payslip kept = copy;
+    copy = typed;
+    EXPECT_EQ(kept.lines[0].quantity, padded);
+    EXPECT_EQ(copy.lines[0].quantity, " 12,5");
+    EXPECT_FALSE(kept.lines[0].quantity == QuantityText());
+    EXPECT_FALSE(QuantityText("") == QuantityText()); // a blank cell is not a hidden one
     EXPECT_EQ(payslipOf(secondaryHours("0")).lines[0].text, "$0");
 }
 
@@ -139,7 +150,7 @@ TEST(SeniorityAndZone, PercentagesOfTheCategoryPay)
         z.zona = zona;
         const Payslip p = payslipOf(z);
         const PayslipLine* l = line(p, "078");
-        EXPECT_EQ(l ? l->quantity : std::nullopt, quantity ? std::optional<std::string>(quantity) : std::nullopt);
+        EXPECT_EQ(l ? l->quantity : QuantityText(), quantity ? QuantityText(quantity) : QuantityText());
     }
 
     selectSeniority(e, 1); // 0 %: no line

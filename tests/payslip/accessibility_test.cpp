@@ -54,7 +54,7 @@ QStringList expectedReading(const Payslip& p)
     for (int r = 0; r < p.fila; ++r) {
         const PayslipLine& line = p.lines[r];
         names << qs(line.code);
-        if (line.quantity && !line.quantity->empty())
+        if (line.quantity && !(*line.quantity).empty())
             names << qs(*line.quantity);
         names << qs(line.concepto) << qs(line.text);
     }
