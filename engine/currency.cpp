@@ -1,7 +1,6 @@
 #include "engine/currency.h"
 
 #include "engine/amount_text.h"
-#include "engine/quantity_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -84,10 +83,5 @@ void AmountText::write(std::string_view prefix, Currency amount, std::string_vie
 }
 
 std::ostream& operator<<(std::ostream& os, const AmountText& t) { return os << t.view(); }
-
-std::ostream& operator<<(std::ostream& os, const QuantityText& q)
-{
-    return q ? os << '"' << *q << '"' : os << "(sin cantidad)";
-}
 
 } // namespace haberes

@@ -29,7 +29,7 @@ void hoursEarnings(const PayInput& in, const PayScale& scale, CalcState& st, Pay
     h.caption = "Cantidad de horas";
     h.numcargo = st.cantidad;
     h.punbasicos = formatReal(hours * rates.puntosPorHora, in.decimalSeparator);
-    h.carsel = std::string(level.description);
+    h.carsel = level.description;
     h.positionPointsShown = false;
 
     st.asigcat = Currency::fromDouble((hours * rates.puntosPorHora) * scale.valorPunto);

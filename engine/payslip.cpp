@@ -17,7 +17,7 @@ void Payslip::appendLine(std::string_view code, std::string_view concepto, const
     line.amount = amount;
     line.column = column;
     if (quantity)
-        line.quantity.assign(*quantity);
+        line.quantity.emplace(*quantity);
     writeAmountText(line.text, amount, code == "001");
     ++fila;
 }

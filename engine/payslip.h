@@ -4,6 +4,7 @@
 #include "engine/amount_text.h"
 #include "engine/currency.h"
 #include "engine/explanation.h"
+#include "engine/inline_text.h"
 #include "engine/payslip_lines.h"
 #include "engine/quantity_text.h"
 
@@ -30,11 +31,11 @@ struct PayslipLine {
 
 struct PayslipHeader {
     std::string_view caption; // "Código del cargo" or "Cantidad de horas"
-    std::string numcargo;   // position code, or the hours as typed
-    std::string punbasicos; // basic points, or the hours priced in points
-    std::string carsel;     // position name, or the kind of hours
+    InlineText<22> numcargo;   // position code, or the hours as typed
+    InlineText<22> punbasicos; // basic points, or the hours priced in points
+    InlineText<70> carsel;     // position name, or the kind of hours
     bool positionPointsShown = false;
-    std::string compbas, tardif, jorcom, proljor; // dialog boxes as typed
+    InlineText<22> compbas, tardif, jorcom, proljor; // dialog boxes as typed
 };
 
 // How every amount was formed: one explanation per line, by row, and one
@@ -48,7 +49,7 @@ struct Payslip {
     static constexpr int kRows = 27;
 
     std::string docente;
-    std::string escala; // name of the scale it was priced with
+    InlineText<46> escala; // name of the scale it was priced with
     std::string date; // supplied by whoever shows the payslip
     PayslipHeader header;
     // In the order appended: line k has row k.
