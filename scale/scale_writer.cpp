@@ -2,6 +2,8 @@
 // lists them.
 #include "scale/scale_file.h"
 
+#include "common/json_text.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -24,24 +26,7 @@ public:
     // Amounts are exact decimals with up to four places.
     void num(Currency v) { out += formatAmount(v, "."); }
 
-    void str(std::string_view s)
-    {
-        out += '"';
-        for (char c : s) {
-            const auto u = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                out += '\\';
-                out += c;
-            } else if (u < 0x20) {
-                char esc[8];
-                std::snprintf(esc, sizeof esc, "\\u%04x", u);
-                out += esc;
-            } else {
-                out += c;
-            }
-        }
-        out += '"';
-    }
+    void str(std::string_view s) { appendJsonText(out, s); }
 
     template <typename T>
     void list(const T& values)
