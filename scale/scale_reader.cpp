@@ -199,6 +199,19 @@ private:
 
 // ---- The parts of a scale.
 
+// An amount per hour with its cap and the hours from which the quantity
+// column shows a fixed number (lines 084 and 113 of the hours).
+void readHourCap(Reader& r, const QJsonObject& hours, const QString& path, const char* key, double& perHour,
+                 Currency& cap, int& hoursShown)
+{
+    const QString p = Reader::join(path, key);
+    const QJsonObject o = r.object(hours, path, key);
+    r.onlyKeys(o, p, {"por_hora", "tope", "horas_mostradas"});
+    perHour = r.rate(o, p, "por_hora", kMaxHourValue);
+    cap = r.amount(o, p, "tope");
+    hoursShown = r.whole(o, p, "horas_mostradas", 0, kMaxScaleHours);
+}
+
 void readHours(Reader& r, const QJsonObject& root, const char* key, HoursRates& h)
 {
     const QString path = QString::fromLatin1(key);
@@ -213,19 +226,8 @@ void readHours(Reader& r, const QJsonObject& root, const char* key, HoursRates& 
     h.horasTope006 = r.whole(a, p006, "horas_tope", 0, kMaxScaleHours);
     h.tope006 = r.amount(a, p006, "tope");
 
-    const QString p084 = Reader::join(path, "incentivo_084");
-    const QJsonObject i = r.object(o, path, "incentivo_084");
-    r.onlyKeys(i, p084, {"por_hora", "tope", "horas_mostradas"});
-    h.valorHora084 = r.rate(i, p084, "por_hora", kMaxHourValue);
-    h.tope084 = r.amount(i, p084, "tope");
-    h.horasMostradas084 = r.whole(i, p084, "horas_mostradas", 0, kMaxScaleHours);
-
-    const QString p113 = Reader::join(path, "negro_113");
-    const QJsonObject n = r.object(o, path, "negro_113");
-    r.onlyKeys(n, p113, {"por_hora", "tope", "horas_mostradas"});
-    h.valorHora113 = r.rate(n, p113, "por_hora", kMaxHourValue);
-    h.tope113 = r.amount(n, p113, "tope");
-    h.horasMostradas113 = r.whole(n, p113, "horas_mostradas", 0, kMaxScaleHours);
+    readHourCap(r, o, path, "incentivo_084", h.valorHora084, h.tope084, h.horasMostradas084);
+    readHourCap(r, o, path, "negro_113", h.valorHora113, h.tope113, h.horasMostradas113);
 }
 
 template <std::size_t N>
