@@ -1,11 +1,11 @@
 #include "payslip/cups_queue.h"
 
+#include "payslip/cups_library.h"
 #include "payslip/page_drawing.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include <cups/cups.h>
 
 #include <optional>
 
@@ -15,51 +15,54 @@ namespace {
 
 constexpr int kPollMs = 100;
 
+// Only once cupsLibrary() has been found.
+const CupsLibrary& api() { return *cupsLibrary(); }
+
 QString lastError()
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    return QString::fromUtf8(api().cupsLastErrorString());
 }
 
 // The printer's default paper, when CUPS knows it.
 std::optional<QPageSize> defaultPaper(const QString& printer)
 {
     const QByteArray name = printer.toUtf8();
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    cups_dest_t* dest = api().cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (!dest)
         return std::nullopt;
     std::optional<QPageSize> paper;
-    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+    if (cups_dinfo_t* info = api().cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
         cups_size_t size;
-        if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
+        if (api().cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
             size.width > 0 && size.length > 0)
             paper = QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter);
-        cupsFreeDestInfo(info);
+        api().cupsFreeDestInfo(info);
     }
-    cupsFreeDests(1, dest);
+    api().cupsFreeDests(1, dest);
     return paper;
 }
 
 // One IPP request's answer, freed with it.
 struct Answer {
     ipp_t* ipp;
-    explicit Answer(ipp_t* request) : ipp(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {}
-    ~Answer() { ippDelete(ipp); }
+    explicit Answer(ipp_t* request) : ipp(api().cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {}
+    ~Answer() { api().ippDelete(ipp); }
     Answer(const Answer&) = delete;
     Answer& operator=(const Answer&) = delete;
 
     int integer(const char* name, int otherwise) const
     {
-        ipp_attribute_t* a = ipp ? ippFindAttribute(ipp, name, IPP_TAG_ZERO) : nullptr;
-        return a ? ippGetInteger(a, 0) : otherwise;
+        ipp_attribute_t* a = ipp ? api().ippFindAttribute(ipp, name, IPP_TAG_ZERO) : nullptr;
+        return a ? api().ippGetInteger(a, 0) : otherwise;
     }
     QString text(const char* name) const
     {
-        ipp_attribute_t* a = ipp ? ippFindAttribute(ipp, name, IPP_TAG_ZERO) : nullptr;
+        ipp_attribute_t* a = ipp ? api().ippFindAttribute(ipp, name, IPP_TAG_ZERO) : nullptr;
         if (!a)
             return QString();
         QStringList values;
-        for (int i = 0; i < ippGetCount(a); ++i) {
-            const QString value = QString::fromUtf8(ippGetString(a, i, nullptr));
+        for (int i = 0; i < api().ippGetCount(a); ++i) {
+            const QString value = QString::fromUtf8(api().ippGetString(a, i, nullptr));
             if (!value.isEmpty() && value != QLatin1String("none"))
                 values << value;
         }
@@ -69,9 +72,9 @@ struct Answer {
 
 ipp_t* request(ipp_op_t operation, const char* uriName, const QString& uri)
 {
-    ipp_t* r = ippNewRequest(operation);
-    ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.toUtf8().constData());
-    ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t* r = api().ippNewRequest(operation);
+    api().ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.toUtf8().constData());
+    api().ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, api().cupsUser());
     return r;
 }
 
@@ -119,8 +122,10 @@ std::optional<JobReport> look(const QString& printer, int jobId)
 Printers cupsPrinters()
 {
     Printers printers;
+    if (!cupsLibrary())
+        return printers;
     cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const int count = api().cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     for (int i = 0; i < count; ++i) {
         // Instances are the same queue with other options.
         if (dests[i].instance)
@@ -130,27 +135,29 @@ Printers cupsPrinters()
         if (dests[i].is_default)
             printers.defaultPrinter = name;
     }
-    cupsFreeDests(count, dests);
+    api().cupsFreeDests(count, dests);
     return printers;
 }
 
 JobReport printPdf(const QString& printer, const PaperPdf& render, const QString& title, int watchMs)
 {
+    if (!cupsLibrary())
+        return {JobReport::Outcome::refused, 0, QStringLiteral("no se encontró el sistema de impresión (libcups)")};
     const QByteArray pdf = render(defaultPaper(printer).value_or(localPageSize()));
     const QByteArray name = printer.toUtf8();
-    const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.toUtf8().constData(), 0, nullptr);
+    const int jobId = api().cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.toUtf8().constData(), 0, nullptr);
     if (jobId == 0)
         return {JobReport::Outcome::refused, 0, lastError()};
 
     const bool sent =
-        cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), jobId, "recibo.pdf", CUPS_FORMAT_PDF, 1) ==
+        api().cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), jobId, "recibo.pdf", CUPS_FORMAT_PDF, 1) ==
             HTTP_STATUS_CONTINUE &&
-        cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
+        api().cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
     // Finished even after a failed write: it ends the request either way.
-    const ipp_status_t finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData());
+    const ipp_status_t finished = api().cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData());
     if (!sent || finished > IPP_STATUS_OK_EVENTS_COMPLETE) {
         const QString reason = lastError();
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), jobId, 0);
+        api().cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), jobId, 0);
         return {JobReport::Outcome::refused, jobId, reason};
     }
 
