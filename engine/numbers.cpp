@@ -10,15 +10,21 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Digits appended to a whole number, the caller keeping to what fits.
+std::uint64_t appendDigits(std::uint64_t whole, std::string_view digits)
+{
+    for (const char c : digits)
+        whole = whole * 10 + static_cast<unsigned>(c - '0');
+    return whole;
+}
+
 // Rounds the digits integer.fraction to a whole number, halves to even.
 // Gives nothing when the integer part has more digits than fit.
 std::optional<std::uint64_t> roundHalfEven(std::string_view integer, std::string_view fraction)
 {
     if (integer.size() > 17)
         return std::nullopt;
-    std::uint64_t whole = 0;
-    for (char c : integer)
-        whole = whole * 10 + static_cast<unsigned>(c - '0');
+    std::uint64_t whole = appendDigits(0, integer);
     if (fraction.empty())
         return whole;
     const char first = fraction[0];
@@ -35,13 +41,10 @@ std::optional<std::uint64_t> plainDigits(std::string_view text)
 {
     if (text.empty() || text.size() > 15)
         return std::nullopt;
-    std::uint64_t v = 0;
-    for (const char c : text) {
+    for (const char c : text)
         if (!isDigit(c))
             return std::nullopt;
-        v = v * 10 + static_cast<unsigned>(c - '0');
-    }
-    return v;
+    return appendDigits(0, text);
 }
 
 } // namespace
@@ -158,11 +161,7 @@ std::optional<double> toReal(std::string_view text, std::string_view sep, double
     if (digits <= 15) {
         static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-        std::uint64_t whole = 0;
-        for (const char c : d->integerDigits)
-            whole = whole * 10 + static_cast<unsigned>(c - '0');
-        for (const char c : d->fractionDigits)
-            whole = whole * 10 + static_cast<unsigned>(c - '0');
+        const std::uint64_t whole = appendDigits(appendDigits(0, d->integerDigits), d->fractionDigits);
         const double v = static_cast<double>(whole) / kPowers[d->fractionDigits.size()];
         if (!(v <= maxMagnitude))
             return std::nullopt;
