@@ -3,6 +3,7 @@
 #include <simdjson.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -107,6 +108,55 @@ bool wellFormedNumber(std::string_view t)
             return false;
     }
     return i == t.size();
+}
+
+// Whether a well-formed number too far from 1 for a double is too large,
+// rather than too small: the exponent of its first significant digit.
+bool tooLarge(std::string_view t)
+{
+    std::size_t i = t[0] == '-' ? 1 : 0;
+    long long position = 0; // of the first significant digit, 1 for units
+    bool found = false, afterDot = false;
+    long long integerDigits = 0, zerosAfterDot = 0;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        if (t[i] == '.') {
+            afterDot = true;
+        } else if (!found && t[i] == '0') {
+            zerosAfterDot += afterDot;
+        } else if (!found) {
+            found = true;
+            integerDigits = afterDot ? 0 : 1;
+        } else if (!afterDot) {
+            ++integerDigits;
+        }
+    }
+    if (!found)
+        return false; // zero
+    position = integerDigits > 0 ? integerDigits : -zerosAfterDot;
+    long long exponent = 0;
+    bool negative = false;
+    if (i < t.size()) {
+        ++i;
+        if (t[i] == '+' || t[i] == '-')
+            negative = t[i++] == '-';
+        for (; i < t.size() && exponent < 100000; ++i)
+            exponent = exponent * 10 + (t[i] - '0');
+    }
+    return position + (negative ? -exponent : exponent) > 0;
+}
+
+// simdjson 3.0.1 misreads numbers with more than 19 significant digits
+// (0.777…7 with 24 sevens came back as 7.7e-06): those are read again by
+// the standard library, which gives the nearest double. A number too
+// large for a double becomes NaN, kept as one no key accepts; one too small
+// becomes 0.
+double longNumber(std::string_view t)
+{
+    double v = 0;
+    const auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (ec == std::errc::result_out_of_range)
+        return tooLarge(t) ? std::numeric_limits<double>::quiet_NaN() : (t[0] == '-' ? -0.0 : 0.0);
+    return v;
 }
 
 class Reader {
@@ -219,15 +269,18 @@ private:
         case od::json_type::number: {
             out.kind = JsonValue::Kind::number;
             std::string_view token = v.raw_json_token();
+            while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\r' ||
+                                      token.back() == '\n'))
+                token.remove_suffix(1);
             const auto e = v.get_double().get(out.number);
-            if (e == simdjson::NUMBER_ERROR) {
-                while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\r' ||
-                                          token.back() == '\n'))
-                    token.remove_suffix(1);
-                if (wellFormedNumber(token)) {
-                    out.number = std::numeric_limits<double>::quiet_NaN();
-                    return simdjson::SUCCESS;
-                }
+            if ((e == simdjson::SUCCESS || e == simdjson::NUMBER_ERROR) && token.size() > 19 &&
+                wellFormedNumber(token)) {
+                out.number = longNumber(token);
+                return simdjson::SUCCESS;
+            }
+            if (e == simdjson::NUMBER_ERROR && wellFormedNumber(token)) {
+                out.number = std::numeric_limits<double>::quiet_NaN();
+                return simdjson::SUCCESS;
             }
             return e;
         }

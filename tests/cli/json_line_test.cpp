@@ -109,3 +109,20 @@ TEST(JsonLine, DuplicateKeysAreAllKeptInOrder)
     EXPECT_EQ(m[1].value.text, "x");
     EXPECT_TRUE(m[2].value.boolean);
 }
+
+// Numbers with many digits are read as the nearest double (the JSON library
+// once gave 7.7e-06 for the first); far out of range, too large fits no key
+// and too small is zero.
+TEST(JsonLine, LongNumbersAreTheNearestDouble)
+{
+    auto m = read(R"({"a": 0.777777777777777777777777, "b": 2.00000000000000000000001, "c": -12345678901234567890123.5,)"
+                  R"( "d": 0.00000000000000000000000000000000001234, "e": 1000000000000000000000e-999,)"
+                  R"( "f": 0.00000000000000000000001e999})");
+    ASSERT_EQ(m.size(), 6u);
+    EXPECT_EQ(m[0].value.number, 0.777777777777777777777777);
+    EXPECT_EQ(m[1].value.number, 2.0);
+    EXPECT_EQ(m[2].value.number, -12345678901234567890123.5);
+    EXPECT_EQ(m[3].value.number, 0.00000000000000000000000000000000001234);
+    EXPECT_EQ(m[4].value.number, 0.0);
+    EXPECT_NE(m[5].value.number, m[5].value.number);
+}
