@@ -2,11 +2,12 @@
 #include "cli/arguments.h"
 #include "cli/block_writer.h"
 #include "cli/line_reader.h"
-#include "cli/payslip_json.h"
-#include "cli/record_json.h"
 #include "cli/scale_options.h"
 #include "common/locale_format.h"
 #include "common/qt_spanish.h"
+#include "record/record_reader.h"
+#include "record/result_writer.h"
+#include "record/simdjson_source.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -121,6 +122,7 @@ int main(int argc, char* argv[])
         }
     }
 
+    record::SimdjsonSource json;
     cli::LineReader reader(fd);
     cli::BlockWriter out(STDOUT_FILENO);
     int status = 0;
@@ -133,21 +135,22 @@ int main(int argc, char* argv[])
         if (got == cli::LineReader::Status::end || got == cli::LineReader::Status::error)
             break;
         if (got == cli::LineReader::Status::tooLong) {
-            cli::writeMalformedJson(out.buffer(), std::nullopt, "Línea demasiado larga: más de " +
-                                                                    std::to_string(cli::LineReader::kMaxLine) + " bytes");
+            record::writeMalformedJson(out.buffer(), std::nullopt,
+                                       "Línea demasiado larga: más de " + std::to_string(cli::LineReader::kMaxLine) +
+                                           " bytes");
             status = 1;
         } else if (isBlankLine(line)) {
             continue;
-        } else if (const cli::RecordParse record = cli::parseRecord(line, scale); !record.entries) {
-            cli::writeMalformedJson(out.buffer(), record.key, record.error);
+        } else if (const record::RecordRead read = record::readRecord(json, line, scale); !read.record) {
+            record::writeMalformedJson(out.buffer(), read.key, read.error);
             status = 1;
         } else {
-            CalcResult result = calculate(*record.entries, format, scale, explain);
+            CalcResult result = calculate(read.record->entries, format, scale, explain);
             if (result.ok()) {
                 result.payslip->date = date.now();
-                cli::writePayslipJson(out.buffer(), *result.payslip);
+                record::writePayslipJson(out.buffer(), *result.payslip);
             } else {
-                cli::writeRefusalJson(out.buffer(), result.refusal);
+                record::writeRefusalJson(out.buffer(), result.refusal);
             }
         }
         out.buffer().append("\n");
