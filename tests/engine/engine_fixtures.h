@@ -1,7 +1,7 @@
 #pragma once
 // Entries and look-ups shared by the engine tests.
 #include "engine/calculate.h"
-#include "entry/position_entries.h"
+#include "engine/position_entries.h"
 
 #include <gtest/gtest.h>
 
