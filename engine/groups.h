@@ -45,8 +45,9 @@ void seniorityAndZone(const PayInput& in, const PayScale& scale, CalcState& st, 
 void additionsAndMinimum(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);
 
 // Lines 029, 1001, 1002, 1003, 1010. Refuses child counts whose allowance
-// would not fit; pendingDiscFailure tells that a failed conversion of the disabled-children
-// count, which comes after the children count in the record.
+// would not fit. pendingDiscFailure: the disabled-children count did not
+// convert; that refusal waits until the children count, which comes before
+// it in the record, has been checked.
 std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip,
                                           bool pendingDiscFailure);
 // Allowance per child for the given bracket earnings.
