@@ -47,6 +47,28 @@ TEST(PositionEarnings, HeaderCarriesTheDialogTexts)
     EXPECT_EQ(line(p, "052")->amount, money("7.658"));
 }
 
+// Four different values, so that two boxes swapped show; each as typed.
+TEST(PositionEarnings, HeaderShowsTheFourPointBoxesAsTyped)
+{
+    PayEntries e = points("1250", "450", "80", "12,0", "33,25");
+    e.codigocargo = "731";
+    e.cargox = "Preceptor";
+    const Payslip p = payslipOf(e);
+    EXPECT_EQ(p.header.caption, "Código del cargo");
+    EXPECT_EQ(p.header.numcargo, "731");
+    EXPECT_EQ(p.header.punbasicos, "1250");
+    EXPECT_EQ(p.header.carsel, "Preceptor");
+    EXPECT_TRUE(p.header.positionPointsShown);
+    EXPECT_EQ(p.header.compbas, "33,25");
+    EXPECT_EQ(p.header.tardif, "12,0");
+    EXPECT_EQ(p.header.jorcom, "450");
+    EXPECT_EQ(p.header.proljor, "80");
+    EXPECT_EQ(amountOf(p, "001"), money("1118.375"));       // 1250 x 0.8947
+    EXPECT_EQ(amountOf(p, "002"), money("29.7488"));        // 33.25 x 0.8947 = 29.748775
+    EXPECT_EQ(line(p, "052")->amount, money("579.82"));     // (450 + 80) x 1.094
+    EXPECT_EQ(amountOf(p, "016"), money("10.7364"));        // 12 x 0.8947
+}
+
 TEST(PositionEarnings, ZeroOrNegativePointsAddNoLine)
 {
     Payslip p = payslipOf(points("0", "0", "0", "-5", "-3"));
