@@ -2,35 +2,16 @@
 // The groups of concepts, in the order one calculation runs them. Each sets
 // the amounts it owns in the state and appends its own lines.
 #include "engine/calc_state.h"
+#include "engine/fixed_texts.h"
 #include "engine/line_explanations.h"
 #include "engine/pay_input.h"
 #include "engine/pay_scale.h"
 #include "engine/payslip.h"
 
-#include <charconv>
 #include <optional>
 #include <string_view>
 
 namespace haberes {
-
-// A whole number as the quantity column shows it ("3", "20 %"), written
-// without building a string: the line copies its quantity anyway.
-class CountText {
-public:
-    CountText() = default;
-    explicit CountText(int value, std::string_view suffix = {})
-    {
-        char* p = std::to_chars(buf_, buf_ + 12, value).ptr;
-        for (const char c : suffix.substr(0, sizeof buf_ - 12))
-            *p++ = c;
-        len_ = static_cast<std::size_t>(p - buf_);
-    }
-    operator std::string_view() const { return {buf_, len_}; }
-
-private:
-    char buf_[16] = {};
-    std::size_t len_ = 0;
-};
 
 // Category block, position mode: lines 001, 002, 052, 052, 016.
 void positionEarnings(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);

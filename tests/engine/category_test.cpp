@@ -21,7 +21,7 @@ TEST(PositionEarnings, WorkedPositions)
         Payslip p = payslipOf(position(c.code));
         std::string rows;
         int n = 0;
-        for (; n < p.fila && p.lines[static_cast<std::size_t>(n)].code != "006"; ++n) {
+        for (; n < p.fila() && p.lines[static_cast<std::size_t>(n)].code != "006"; ++n) {
             rows += (n ? " " : "") + std::string(p.lines[static_cast<std::size_t>(n)].code);
             EXPECT_EQ(p.lines[static_cast<std::size_t>(n)].amount, money(c.amounts[n])) << c.code << " row " << n;
         }

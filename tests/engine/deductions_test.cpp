@@ -12,7 +12,7 @@ Currency baseFromLines(const Payslip& p)
 {
     Currency base;
     bool jornada = false;
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         const std::string_view c = l.code;
         if (c == "052") {
@@ -34,7 +34,7 @@ Currency baseFromLines(const Payslip& p)
 TEST(Deductions, NoneTickedMeansNoDeductionSide)
 {
     Payslip p = payslipOf(position("604"));
-    for (int i = 0; i < p.fila; ++i)
+    for (int i = 0; i < p.fila(); ++i)
         EXPECT_EQ(p.lines[static_cast<std::size_t>(i)].column, Column::earnings);
     EXPECT_EQ(p.totaldesc, Currency());
     EXPECT_EQ(p.tdescuentos, "$ 0");
@@ -82,7 +82,7 @@ TEST(Deductions, PercentagesOfTheBaseInTheirOrder)
     }
     // 440 64.5804 and the seven above
     EXPECT_EQ(p.totaldesc, money("846.4956"));
-    EXPECT_EQ(row, p.fila);
+    EXPECT_EQ(row, p.fila());
 }
 
 TEST(Deductions, AbsenceLowersThePensionContribution)

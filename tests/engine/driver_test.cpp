@@ -112,7 +112,7 @@ TEST(Driver, TotalsAreTheSumsOfThePrintedLinesWithJornadaOnce)
     EXPECT_EQ(p.lines[2].amount, money("328.2"));
 
     Currency earnings, deductions;
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         EXPECT_EQ(l.row, i);
         if (i == 2)
@@ -138,8 +138,8 @@ TEST(Driver, EarningsComeBeforeDeductionsAndTheFullestPayslipFits)
     Payslip p = payslipOf(e);
     EXPECT_EQ(codes(p), "001 002 052 052 016 010 078 006 014 084 113 188 172 029 1001 1002 1003 1010 "
                         "440 505 508 502 504 332 512 510");
-    EXPECT_EQ(p.fila, 26);
-    for (int i = 0; i < p.fila; ++i)
+    EXPECT_EQ(p.fila(), 26);
+    for (int i = 0; i < p.fila(); ++i)
         EXPECT_EQ(p.lines[static_cast<std::size_t>(i)].column, i < 18 ? Column::earnings : Column::deductions);
     EXPECT_FALSE(line(p, "1010")->quantity);
     EXPECT_EQ(line(p, "029")->quantity, "");
@@ -152,8 +152,8 @@ TEST(Driver, SameEntriesGiveTheSamePayslip)
     e.ZUTEL = 1;
     Payslip a = payslipOf(e);
     Payslip b = payslipOf(e);
-    ASSERT_EQ(a.fila, b.fila);
-    for (int i = 0; i < a.fila; ++i)
+    ASSERT_EQ(a.fila(), b.fila());
+    for (int i = 0; i < a.fila(); ++i)
         EXPECT_EQ(a.lines[static_cast<std::size_t>(i)].text, b.lines[static_cast<std::size_t>(i)].text);
     EXPECT_EQ(a.liquido, b.liquido);
 }
@@ -193,7 +193,7 @@ TEST(Driver, TotalsNeverCountAnAmountWhoseLineIsNotShown)
     for (const Case& c : cases) {
         Payslip p = payslipOf(c.entries);
         Currency earnings, deductions;
-        for (int i = 0; i < p.fila; ++i) {
+        for (int i = 0; i < p.fila(); ++i) {
             const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
             (l.column == Column::earnings ? earnings : deductions) += l.amount;
         }

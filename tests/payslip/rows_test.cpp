@@ -105,9 +105,9 @@ TEST_F(PayslipRows, EveryLineShowsInItsRowAndOneColumn)
 {
     const Payslip payslip = fullPosition();
     window.showPayslip(payslip);
-    for (int r = 0; r < payslip.fila; ++r)
+    for (int r = 0; r < payslip.fila(); ++r)
         expectRowShows(payslip.lines[r]);
-    for (int r = payslip.fila; r < 27; ++r)
+    for (int r = payslip.fila(); r < 27; ++r)
         expectRowHidden(r);
     // Line 1010 has no quantity at all: its cell is hidden, not blank.
     ASSERT_EQ(payslip.lines[16].code, "1010");
@@ -120,9 +120,9 @@ TEST_F(PayslipRows, ShorterPayslipHidesTheRestAndMovesTotalsUp)
     expectTotalsAt(kTwentyFive);
     const Payslip shorter = position604();
     window.showPayslip(shorter);
-    for (int r = 0; r < shorter.fila; ++r)
+    for (int r = 0; r < shorter.fila(); ++r)
         expectRowShows(shorter.lines[r]);
-    for (int r = shorter.fila; r < 27; ++r)
+    for (int r = shorter.fila(); r < 27; ++r)
         expectRowHidden(r);
     expectTotalsAt(kEleven);
 }
@@ -144,7 +144,7 @@ TEST_F(PayslipRows, TwentySevenLinesFillTheLastRow)
     Payslip payslip = fullPosition();
     payslip.append("900", "Descuento A", std::string("1 %"), Currency::pesos(10), Column::deductions);
     payslip.append("901", "Descuento B", std::string("2 %"), Currency::pesos(20), Column::deductions);
-    ASSERT_EQ(payslip.fila, 27);
+    ASSERT_EQ(payslip.fila(), 27);
     window.showPayslip(payslip);
     expectRowShows(payslip.lines[26]);
     EXPECT_EQ(control<QLabel>("Label1", 53)->text(), qs(payslip.lines[26].text));
