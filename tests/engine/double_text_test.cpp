@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using namespace haberes;
@@ -108,17 +109,21 @@ TEST(DoubleText, TheCLibraryRoadOnItsOwn)
 // Under a decimal-comma locale strtod and printf would read and write ','.
 TEST(DoubleText, TheCLibraryRoadIgnoresTheLocale)
 {
-    const std::string dir = testing::TempDir() + "haberes-locales";
+    // A directory of this process's own: the suites may run side by side.
+    const std::string dir = testing::TempDir() + "haberes-locales-" + std::to_string(getpid());
     const std::string make = "mkdir -p '" + dir + "' && localedef -i es_AR -f UTF-8 '" + dir +
                              "/es_AR.UTF-8' >/dev/null 2>&1";
     const char* oldPath = std::getenv("LOCPATH");
     const std::string saved = oldPath ? oldPath : "";
-    if (std::system(make.c_str()) != 0)
+    if (std::system(make.c_str()) != 0) {
+        std::system(("rm -rf '" + dir + "'").c_str());
         GTEST_SKIP() << "no localedef or no es_AR definition";
+    }
     setenv("LOCPATH", dir.c_str(), 1);
     const std::string before = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "es_AR.UTF-8")) {
         oldPath ? setenv("LOCPATH", saved.c_str(), 1) : unsetenv("LOCPATH");
+        std::system(("rm -rf '" + dir + "'").c_str());
         GTEST_SKIP() << "es_AR.UTF-8 could not be made";
     }
     char probe[16];
@@ -135,6 +140,7 @@ TEST(DoubleText, TheCLibraryRoadIgnoresTheLocale)
 
     std::setlocale(LC_ALL, before.c_str());
     oldPath ? setenv("LOCPATH", saved.c_str(), 1) : unsetenv("LOCPATH");
+    std::system(("rm -rf '" + dir + "'").c_str());
 }
 
 #ifdef HABERES_CHARCONV_DOUBLES
