@@ -25,10 +25,10 @@ void check(bool ok)
 
 void checkPayslip(const Payslip& p)
 {
-    check(p.fila >= 1 && p.fila <= Payslip::kRows - 1);
+    check(p.fila() >= 1 && p.fila() <= Payslip::kRows - 1);
     Currency earnings, deductions;
     bool jornada = false;
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         check(l.row == i);
         if (l.code == "052") {

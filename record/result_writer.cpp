@@ -82,7 +82,7 @@ void writePayslipJson(OutputBuffer& out, const Payslip& p)
             .put("}}, \"lines\": [");
     else
         json.put(", \"positionPoints\": null}, \"lines\": [");
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         json.put(i > 0 ? std::string_view(", {\"row\": ") : std::string_view("{\"row\": "))
             .number(l.row)
