@@ -49,7 +49,10 @@ ControlResult comparePaid(const Payslip& payslip, const PaidTexts& paid, const N
     }
     control.liquido.due = payslip.totalliq;
 
-    for (const auto& [key, text] : paid) {
+    for (const auto& entry : paid) {
+        // Named, not bound: older compilers cannot capture a structured binding.
+        const std::string& key = entry.first;
+        const std::string& text = entry.second;
         const auto refuse = [&](std::string message) {
             result.control.reset();
             result.field = "cobrado." + key;
