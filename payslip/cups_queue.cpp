@@ -104,7 +104,10 @@ std::optional<JobReport> jobOutcome(const QString& printer, int jobId)
     case IPP_JSTATE_COMPLETED:
         return JobReport{JobReport::Outcome::accepted, jobId, QString()};
     case IPP_JSTATE_ABORTED:
-    case IPP_JSTATE_CANCELED: {
+    case IPP_JSTATE_CANCELED:
+    // Stopped by an error (a filter that failed on a queue that aborts
+    // such jobs): it goes no further by itself, and its queue stays idle.
+    case IPP_JSTATE_STOPPED: {
         const Answer queue(request(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
                                    printerUri(printer)));
         return JobReport{JobReport::Outcome::failed, jobId,

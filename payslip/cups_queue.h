@@ -42,8 +42,9 @@ using PaperPdf = std::function<QByteArray(const QPageSize&)>;
 JobReport printPdf(const QString& printer, const PaperPdf& render, const QString& title, int watchMs);
 
 // What job jobId on printer and its queue say now: accepted once the job
-// is completed, failed when aborted or cancelled, waiting when held or its
-// queue is stopped, with CUPS's reason; nothing while it is on its way.
+// is completed, failed when aborted, cancelled or stopped by an error,
+// waiting when held or its queue is stopped, with CUPS's reason; nothing
+// while it is on its way.
 std::optional<JobReport> jobOutcome(const QString& printer, int jobId);
 
 } // namespace haberes

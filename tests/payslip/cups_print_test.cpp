@@ -47,21 +47,23 @@ QString run(const QString& program, const QStringList& arguments, bool* ok = nul
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The last lines of a log of the test server's, to tell why a job did not
-// print.
-std::string logTail(const QString& name, int lines = 60)
+// The last lines of a log of the test server's that have about in them,
+// to tell why a job did not print.
+std::string logTail(const QString& name, const QString& about = QString(), int lines = 80)
 {
     QFile file(QDir(qEnvironmentVariable("HABERES_CUPS_TEST_DIR")).filePath("log/" + name));
     if (!file.open(QIODevice::ReadOnly))
         return "(no " + name.toStdString() + ")\n";
-    const QStringList all = QString::fromUtf8(file.readAll()).split('\n');
-    return "--- " + name.toStdString() + ":\n" + all.mid(std::max(0, int(all.size()) - lines)).join('\n').toStdString();
+    const QStringList all = QString::fromUtf8(file.readAll()).split('\n').filter(about);
+    return "--- " + name.toStdString() + ":\n" +
+           all.mid(std::max(0, int(all.size()) - lines)).join('\n').toStdString() + "\n";
 }
 
-// What the scheduler and cups-pdf wrote about the printer's jobs.
-std::string serverLogs(const QString& printer)
+// What the scheduler wrote about the job and cups-pdf about the printer's
+// last jobs.
+std::string serverLogs(const QString& printer, int jobId)
 {
-    return logTail("error_log") + logTail("cups-pdf-" + printer + "_log");
+    return logTail("error_log", QStringLiteral("[Job %1]").arg(jobId)) + logTail("cups-pdf-" + printer + "_log");
 }
 
 // The PDF cups-pdf wrote for job jobId on printer, once CUPS says the job
@@ -80,7 +82,7 @@ std::optional<QString> printedFile(const QDir& folder, const QString& printer, i
     if (!outcome || outcome->outcome != JobReport::Outcome::accepted) {
         ADD_FAILURE() << "job " << jobId << " on " << printer.toStdString() << " did not print: "
                       << (outcome ? outcome->reason.toStdString() : "still on its way") << "\n"
-                      << serverLogs(printer);
+                      << serverLogs(printer, jobId);
         return std::nullopt;
     }
     // cups-pdf names the file after the job, and has written it before the
@@ -89,7 +91,7 @@ std::optional<QString> printedFile(const QDir& folder, const QString& printer, i
     if (names.size() != 1) {
         ADD_FAILURE() << "job " << jobId << " completed, " << names.size() << " files for it in "
                       << folder.path().toStdString() << "\n"
-                      << serverLogs(printer);
+                      << serverLogs(printer, jobId);
         return std::nullopt;
     }
     return folder.filePath(names[0]);
@@ -116,11 +118,11 @@ std::optional<QRectF> wordBox(const QString& path, const QString& word)
 class OwnQueue {
 public:
     // options: more lpadmin options, the queue's defaults.
-    explicit OwnQueue(const QStringList& options = {})
+    explicit OwnQueue(const QStringList& options = {}, const QString& ppd = kPpd)
         : name_("haberes-" + QUuid::createUuid().toString(QUuid::Id128).left(8))
     {
         const QString device = run("lpstat", {"-v", "PDF"}).section(": ", 1).trimmed();
-        run("lpadmin", QStringList{"-p", name_, "-E", "-v", device, "-P", kPpd, "-o",
+        run("lpadmin", QStringList{"-p", name_, "-E", "-v", device, "-P", ppd, "-o",
                                    "pdftops-renderer-default=pdftocairo"} +
                            options);
     }
@@ -175,7 +177,7 @@ protected:
                                               sentPdf = paper(size);
                                               return sentPdf;
                                           },
-                                          title, kWatchMs);
+                                          title, watchMs);
                                       return sent;
                                   },
                               .choosePrinter =
@@ -205,6 +207,7 @@ protected:
 
     QDir pdfFolder;
     QStringList offered;
+    int watchMs = kWatchMs;   // how long printPdf watches a job
     JobReport sent;           // what printPdf said of the last job
     std::optional<QPageSize> sentPaper; // the page it was drawn for
     QByteArray sentPdf;       // and the PDF handed to CUPS
@@ -314,6 +317,31 @@ TEST_F(CupsPrinter, JobThatDidNotPrintSaysWhy)
     EXPECT_NONFATAL_FAILURE(printedFile(pdfFolder, queue.name(), job), "error_log");
     run("cancel", {QString::number(job)});
     EXPECT_NONFATAL_FAILURE(printedFile(pdfFolder, queue.name(), job), "did not print");
+}
+
+TEST_F(CupsPrinter, FailedJobIsToldWithCupsReasonAndThePdfOffered)
+{
+    // The PDF driver with a filter that fails every job, on a queue that
+    // aborts a job whose filters fail.
+    QFile original(kPpd);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QByteArray driver = original.readAll();
+    const qsizetype model = driver.indexOf("\n*ModelName:");
+    ASSERT_GE(model, 0);
+    driver.insert(model + 1, "*cupsFilter: \"application/vnd.cups-postscript 0 /bin/false\"\n");
+    OwnQueue queue({"-o", "printer-error-policy=abort-job"}, writeFile(dir.filePath("roto.ppd"), driver));
+    useCups(true, queue.name());
+    // Until CUPS has had its say, however slow the machine.
+    watchMs = kJobPatienceMs;
+    window.showPayslip(position604());
+    clickImprimir();
+    ASSERT_EQ(questions.size(), 1) << notices.join('\n').toStdString();
+    EXPECT_TRUE(questions[0].contains("No se pudo imprimir")) << questions[0].toStdString();
+    EXPECT_TRUE(questions[0].contains("«" + queue.name() + "»")) << questions[0].toStdString();
+    EXPECT_TRUE(questions[0].contains("Filter failed")) << questions[0].toStdString();
+    EXPECT_EQ(sent.outcome, JobReport::Outcome::failed);
+    EXPECT_EQ(windowColour(), QColor(0, 128, 0));
+    expectScreenVersion();
 }
 
 TEST_F(CupsPrinter, RejectingQueueIsToldWithCupsReasonAndThePdfOffered)
