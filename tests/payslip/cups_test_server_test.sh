@@ -4,6 +4,8 @@
 # default printer, and anything a stop is not sure it created.
 # Exits 77 (skipped) where the server cannot run.
 set -euo pipefail
+# Its own servers keep no logs where the caller's go.
+unset HABERES_CUPS_LOGS
 server=$1
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
