@@ -77,19 +77,19 @@ rm -f "$keep"
 # start; a file of a folder that exists, or not written by start, stays.
 gone=/tmp/haberes-cups.$(mktemp -u XXXXXX)
 left=/etc/cups/cups-pdf-haberes-${gone##*.}.conf
-printf '# haberes-cups-test-server %s\nOut %s/pdf\n' "$gone" "$gone" >"$left"
 alive_folder=$(mktemp -d /tmp/haberes-cups.XXXXXX)
 kept=/etc/cups/cups-pdf-haberes-${alive_folder##*.}.conf
-printf '# haberes-cups-test-server %s\n' "$alive_folder" >"$kept"
 foreign=/etc/cups/cups-pdf-haberes-$(mktemp -u XXXXXX).conf
+# Removed however this ends.
+trap 'rm -f "$left" "$kept" "$foreign"; rmdir "$alive_folder" 2>/dev/null || true' EXIT
+printf '# haberes-cups-test-server %s\nOut %s/pdf\n' "$gone" "$gone" >"$left"
+printf '# haberes-cups-test-server %s\n' "$alive_folder" >"$kept"
 printf 'Out /somewhere\n' >"$foreign"
 started=$(env -u CUPS_SERVER "$server" start 2>/dev/null)
 (eval "$started"; "$server" stop)
 [ ! -e "$left" ] || fail "start left $left of a folder that is gone"
 [ -e "$kept" ] || fail "start removed $kept, whose folder exists"
 [ -e "$foreign" ] || fail "start removed $foreign, which it did not write"
-rm -f "$left" "$kept" "$foreign"
-rmdir "$alive_folder"
 
 # run stops the server and ends the command however the command ends:
 # by itself, failing, or by a signal to run.
