@@ -103,11 +103,11 @@ private:
     // Printing (printing.cpp): the paper version as a PDF, the question
     // whether to save it instead, and the save itself; true once saved.
     QByteArray paperPdf(const QPageSize& size);
-    bool writePaperPdf(const QString& path);
-    void offerPdf(const QString& question);
-    bool savePdf();
-    void afterJob(const QString& printer, const JobReport& report);
-    friend bool savePaperPdf(PayslipWindow& window, const QString& path);
+    bool writePaperPdf(const QString& path, const QPageSize& paper);
+    void offerPdf(const QString& question, const QPageSize& paper);
+    bool savePdf(const QPageSize& paper);
+    void afterJob(const QString& printer, const JobReport& report, const QPageSize& paper);
+    friend bool savePaperPdf(PayslipWindow& window, const QString& path, const QPageSize& paper);
 
     Ui* ui_;
     QLabel* netWarning_ = nullptr;

@@ -1,8 +1,9 @@
 // "Guardar PDF…": the paper version written to a PDF at any time, without a
-// printer; the same folder, name and questions as the PDF offered when
-// printing fails.
+// printer, on the default printer's paper; the same folder, name and
+// questions as the PDF offered when printing fails.
 #include "payslip/payslip_window.h"
 
+#include "payslip/media_size.h"
 #include "payslip/payslip_ui.h"
 
 #include <QAction>
@@ -25,7 +26,9 @@ void PayslipWindow::createPdfAction()
         if (printing_)
             return;
         const QScopedValueRollback busy(printing_, true);
-        if (savePdf())
+        // The page "Imprimir" would print on.
+        const Printers printers = printHooks_.printers ? printHooks_.printers() : cupsPrinters();
+        if (savePdf(printers.defaultPaper.value_or(usualPageSize())))
             ui_->showPrintedColours();
     });
 }
