@@ -61,6 +61,8 @@ Program::Program(QObject* parent)
             payslip_->pdfAction()->trigger();
     });
     pdf->setObjectName(QStringLiteral("guardarReciboPdf"));
+    // The same keys as in the payslip window.
+    pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(archivo, &QMenu::aboutToShow, pdf, [this, pdf] { pdf->setEnabled(payslip_ && payslip_->isVisible()); });
     pdf->setEnabled(false);
 }

@@ -93,7 +93,6 @@ void EntryWindow::createUi()
     bold.setBold(true);
     desde->setFont(bold);
     ui_.desde = desde;
-    ui_.escala = new ScaleChoice(this);
     auto* rule = named(new QFrame(this), "raya");
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
@@ -290,7 +289,9 @@ void EntryWindow::createUi()
     seniority->addSpacing(6);
     seniority->addWidget(ui_.porcantig, 0, Qt::AlignHCenter);
 
-    // ---- Buttons.
+    // ---- Bottom row: the scale, then the buttons. Made here, not with the
+    // title: screen readers list the window's children in the order made.
+    ui_.escala = new ScaleChoice(this);
     ui_.Command1 = named(new QPushButton(QStringLiteral("Calcular"), this), "Command1");
     ui_.Command1->setToolTip(QStringLiteral("Genera el recibo"));
     ui_.Command1->setDefault(true);
@@ -368,8 +369,8 @@ void EntryWindow::createUi()
         ui_.Iosper,        ui_.Osplad,        ui_.ZUTEL,         ui_.APORTEJUB,         ui_.cajacomp,
         ui_.Ley4035,       ui_.Seguro3011,    ui_.Option[0],     ui_.Option[1],         ui_.Option[2],
         ui_.Option[3],     ui_.Option[4],     ui_.Option[5],     ui_.Option[6],         ui_.Option[7],
-        ui_.Option[8],     ui_.Option[9],     ui_.Option[10],    ui_.Option[11],        ui_.Command1,
-        ui_.Command2,
+        ui_.Option[8],     ui_.Option[9],     ui_.Option[10],    ui_.Option[11],        ui_.escala->box(),
+        ui_.escala->openButton(), ui_.Command1, ui_.Command2,
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);

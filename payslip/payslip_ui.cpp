@@ -118,12 +118,19 @@ void PayslipWindow::Ui::createSide()
     Text11 = new QPlainTextEdit(w);
     Text11->setObjectName("Text11");
     Text11->setGeometry(kText11.toPixels());
-    Text12->setAccessibleName(Text12->text());
-    Text11->setAccessibleName(Text12->text());
+    // The prompt names what it stands over; the box is the comment itself.
+    Text12->setAccessibleName(QStringLiteral("Indicación del comentario"));
+    Text12->setAccessibleDescription(Text12->text());
+    Text11->setAccessibleName(QStringLiteral("Comentario"));
+    Text11->setAccessibleDescription(Text12->text());
 
     Volver = makeButton(w, "Volver", kVolver, QColor(192, 192, 255), "Permite cambiar los datos ingresados");
     Imprimir = makeButton(w, "Imprimir", kImprimir, QColor(128, 128, 255), "Se imprime con fondo blanco.");
     Salir = makeButton(w, "Salir", kSalir, QColor(0, 128, 128), QString());
+    GuardarPdf = makeButton(w, "GuardarPdf", kGuardarPdf, QColor(192, 192, 255),
+                            QStringLiteral("Guarda el recibo en un archivo PDF, sin imprimir (Ctrl+Mayús+S)"));
+    GuardarPdf->setText(QStringLiteral("Guardar PDF…"));
+    GuardarPdf->setAccessibleName(QStringLiteral("Guardar PDF…"));
 
     Text1 = makeBox(w, "Text1", kText1);
     setFittedText(Text1, "Se imprime en blanco y negro", font);

@@ -189,10 +189,19 @@ void PayslipWindow::offerPdf(const QString& question)
         ui_->showPrintedColours();
 }
 
+QString PayslipWindow::suggestedPdfPath() const
+{
+    return QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
+}
+
 bool PayslipWindow::savePdf()
 {
-    const QString suggested = QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
-    const QString path = printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested);
+    const QString suggested = suggestedPdfPath();
+    return savePdfTo(printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested));
+}
+
+bool PayslipWindow::savePdfTo(const QString& path)
+{
     if (path.isEmpty())
         return false;
 

@@ -6,6 +6,7 @@
 #include "entry/position_dialog.h"
 #include "tests/entry/widget_helpers.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -502,6 +503,30 @@ TEST_F(EntryWindowTest, TabFollowsTheControlsInOrder)
             next = next->nextInFocusChain();
         EXPECT_EQ(next, c(order[i])) << "after " << order[i - 1] << " comes " << next->objectName().toStdString();
     }
+}
+
+// The scale stands on the bottom row, left of "Calcular": there in the Tab
+// order and among what a screen reader lists, not beside the title.
+TEST_F(EntryWindowTest, TheScaleIsReachedWhereItStands)
+{
+    const char* order[] = {"Option12", "escala", "abrirescala", "Command1", "Command2"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget* from = c(order[i - 1]);
+        QWidget* next = from->nextInFocusChain();
+        while (next != from && (!shown(next) || !(next->focusPolicy() & Qt::TabFocus) || from->isAncestorOf(next)))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, c(order[i])) << "after " << order[i - 1] << " comes " << next->objectName().toStdString();
+    }
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&window);
+    QStringList listed;
+    for (int i = 0; i < iface->childCount(); ++i)
+        listed << iface->child(i)->object()->objectName();
+    const auto at = [&](const char* name) { return listed.indexOf(QLatin1String(name)); };
+    ASSERT_GE(at("eleccionescala"), 0) << qPrintable(listed.join(' '));
+    EXPECT_GT(at("eleccionescala"), at("Frame1")) << qPrintable(listed.join(' '));
+    EXPECT_GT(at("eleccionescala"), at("Frame3"));
+    EXPECT_LT(at("eleccionescala"), at("Command1"));
 }
 
 TEST_F(EntryWindowTest, FitsTheScreenAndKeepsItsSizeWhileBoxesComeAndGo)
