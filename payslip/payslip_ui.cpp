@@ -126,11 +126,13 @@ void PayslipWindow::Ui::createSide()
 
     Volver = makeButton(w, "Volver", kVolver, QColor(192, 192, 255), "Permite cambiar los datos ingresados");
     Imprimir = makeButton(w, "Imprimir", kImprimir, QColor(128, 128, 255), "Se imprime con fondo blanco.");
-    Salir = makeButton(w, "Salir", kSalir, QColor(0, 128, 128), QString());
+    // Made before "Salir", which stands right of it: the Tab order and
+    // screen readers follow the order made.
     GuardarPdf = makeButton(w, "GuardarPdf", kGuardarPdf, QColor(192, 192, 255),
                             QStringLiteral("Guarda el recibo en un archivo PDF, sin imprimir (Ctrl+Mayús+S)"));
     GuardarPdf->setText(QStringLiteral("Guardar PDF…"));
     GuardarPdf->setAccessibleName(QStringLiteral("Guardar PDF…"));
+    Salir = makeButton(w, "Salir", kSalir, QColor(0, 128, 128), QString());
 
     Text1 = makeBox(w, "Text1", kText1);
     setFittedText(Text1, "Se imprime en blanco y negro", font);

@@ -145,6 +145,10 @@ TEST_F(PayslipAccessibility, GuardarPdfHasItsButton)
             EXPECT_FALSE(other->geometry().intersects(button->geometry())) << other->objectName().toStdString();
         }
     }
+    // Tab reaches it between "Imprimir" and "Salir".
+    EXPECT_EQ(control("Imprimir")->nextInFocusChain(), control("GuardarPdf"));
+    EXPECT_EQ(control("GuardarPdf")->nextInFocusChain(), control("Salir"));
+
     EXPECT_TRUE(returnsAtOnce([this] { control<QPushButton>("GuardarPdf")->click(); }));
     auto* dialog = window.findChild<QFileDialog*>("dialogoGuardarPdf");
     ASSERT_NE(dialog, nullptr);
