@@ -63,8 +63,9 @@ Program::Program(QObject* parent)
     pdf->setObjectName(QStringLiteral("guardarReciboPdf"));
     // The same keys as in the payslip window.
     pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(archivo, &QMenu::aboutToShow, pdf, [this, pdf] { pdf->setEnabled(payslip_ && payslip_->isVisible()); });
-    pdf->setEnabled(false);
+    connect(archivo, &QMenu::aboutToShow, this, &Program::updatePdfAction);
+    pdfAction_ = pdf;
+    updatePdfAction();
 }
 
 Program::~Program() = default;
@@ -80,6 +81,7 @@ PayslipWindow* Program::ensurePayslipWindow()
         payslip_ = std::make_unique<PayslipWindow>();
         payslip_->setScaleTitle(qtext(entry_->scale().tituloRecibo));
         connect(payslip_.get(), &PayslipWindow::volverRequested, entry_.get(), &EntryWindow::returnFromPayslip);
+        connect(payslip_.get(), &PayslipWindow::volverRequested, this, &Program::updatePdfAction);
         connect(payslip_.get(), &PayslipWindow::salirRequested, this, &Program::quitRequested);
         if (pendingHeader_) {
             const PositionTexts& t = *pendingHeader_;
@@ -115,6 +117,7 @@ void Program::calcular()
     PayslipWindow* window = ensurePayslipWindow();
     window->showPayslip(*result.payslip);
     window->raise();
+    updatePdfAction();
 }
 
 SavedEntries Program::savedEntries() const
@@ -127,9 +130,17 @@ void Program::enterSaved(const SavedEntries& saved)
 {
     if (payslip_ && payslip_->isVisible())
         payslip_->hide();
+    updatePdfAction();
     enterIntoWindows(*entry_, saved.entries);
     if (payslip_ || !saved.comentario.isEmpty())
         ensurePayslipWindow()->setComment(saved.comentario);
+}
+
+// Its shortcut works only while it is enabled: kept up to date whenever the
+// payslip window comes or goes, not only when the menu opens.
+void Program::updatePdfAction()
+{
+    pdfAction_->setEnabled(payslip_ && payslip_->isVisible());
 }
 
 // The boxes are named after their fields; the dialog's are shown first.

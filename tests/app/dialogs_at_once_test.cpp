@@ -143,7 +143,23 @@ TEST_F(DialogsAtOnce, CtrlSMeansOneThing)
     ASSERT_NE(menuSave, nullptr);
     EXPECT_EQ(menuSave->shortcut(), QKeySequence(QKeySequence::Save));
     ASSERT_TRUE(returnsAtOnce([&] { QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); }));
-    EXPECT_NE(openDialog(w, "dialogoGuardarPdf"), nullptr);
+    QFileDialog* save = openDialog(w, "dialogoGuardarPdf");
+    ASSERT_NE(save, nullptr);
+    save->reject();
+    QApplication::processEvents();
+
+    // The same keys from the entry window, the menu never opened, while the
+    // payslip is on view; nothing once it is gone.
+    EXPECT_TRUE(menuPdf->isEnabled());
+    entry()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(entry()));
+    ASSERT_TRUE(returnsAtOnce([&] { QTest::keyClick(entry(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); }));
+    save = openDialog(w, "dialogoGuardarPdf");
+    ASSERT_NE(save, nullptr);
+    save->reject();
+    QApplication::processEvents();
+    click(payslipButton("Volver"));
+    EXPECT_FALSE(menuPdf->isEnabled());
 }
 
 } // namespace
