@@ -198,10 +198,19 @@ void PayslipWindow::offerPdf(const QString& question, const QPageSize& paper)
         ui_->showPrintedColours();
 }
 
+QString PayslipWindow::suggestedPdfPath() const
+{
+    return QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
+}
+
 bool PayslipWindow::savePdf(const QPageSize& paper)
 {
-    const QString suggested = QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
-    const QString path = printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested);
+    const QString suggested = suggestedPdfPath();
+    return savePdfTo(printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested), paper);
+}
+
+bool PayslipWindow::savePdfTo(const QString& path, const QPageSize& paper)
+{
     if (path.isEmpty())
         return false;
 
