@@ -7,7 +7,10 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
+class QPdfWriter;
 class QWidget;
 
 namespace haberes {
@@ -18,6 +21,13 @@ double fitFactor(QSizeF image, QSizeF printable);
 
 // Letter where the locale measures in inches, A4 elsewhere.
 QPageSize localPageSize();
+
+// A PDF of pages of size with the margins every page of the program keeps,
+// titled title.
+void setUpPdf(QPdfWriter& pdf, const QString& title, const QPageSize& size);
+// A file written through write, aside, and put in place whole: a failure
+// never leaves half a file, nor spoils the one that was there.
+bool writeFileWhole(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 // area of window (in its pixels, 96 to the inch) on one page of size, at
 // the top, centred across, at its screen size when it fits, smaller when

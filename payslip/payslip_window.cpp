@@ -3,10 +3,12 @@
 #include "payslip/payslip_window.h"
 
 #include "engine/payslip.h"
+#include "engine/payslip_control.h"
 
 #include "payslip/cell_text.h"
 #include "payslip/column_fonts.h"
 #include "payslip/net_warning.h"
+#include "payslip/paid_check_window.h"
 #include "payslip/payslip_layout.h"
 #include "payslip/payslip_ui.h"
 #include "payslip/printing.h"
@@ -19,6 +21,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QHideEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -35,6 +38,7 @@ PayslipWindow::PayslipWindow(QWidget* parent) : QWidget(parent, Qt::Window), ui_
     resize(px(kClientWidth), px(kClientHeight));
     netWarning_ = makeNetWarning(this);
     createPdfAction();
+    createPaidCheck();
 
     connect(ui_->movedor, &QScrollBar::valueChanged, this, &PayslipWindow::scrollTo);
     connect(ui_->Volver, &QPushButton::clicked, this, &PayslipWindow::onVolver);
@@ -66,6 +70,7 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
 
     netWarning_->setVisible(payslip.totalliq < Currency());
     showExplanations(payslip);
+    paidCheck_->setDue(dueOf(payslip), {qs(payslip.docente), qs(payslip.escala), payslip.decimalSeparator});
 
     // The title comes with the amounts, so that they never belong to two scales.
     ui_->Label3->setText(qs(payslip.titulo));
@@ -190,6 +195,14 @@ void PayslipWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     fitScrollBar();
     scrollTo(ui_->movedor->value());
+}
+
+void PayslipWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Not when the window is only minimised.
+    if (!event->spontaneous())
+        paidCheck_->hide();
 }
 
 void PayslipWindow::wheelEvent(QWheelEvent* event)

@@ -21,6 +21,8 @@ struct Payslip;
 struct PayslipHeader;
 struct PayslipLine;
 struct ColumnFonts;
+struct PaperDocument;
+class PaidCheckWindow;
 
 class PayslipWindow : public QWidget {
     Q_OBJECT
@@ -70,6 +72,17 @@ public:
     };
     void setPrintHooks(PrintHooks hooks);
 
+    // A page about the payslip on the printer (or in a PDF when it cannot
+    // be printed), or straight into a PDF, through the hooks, questions and
+    // notices of "Imprimir"; true once it was printed or saved.
+    bool printPaper(const PaperDocument& paper);
+    bool savePaperAsPdf(const PaperDocument& paper);
+
+    // "Comparar con lo cobrado…": what the paper payslip says was paid,
+    // against the payslip on view. It keeps what was typed while the
+    // program runs.
+    PaidCheckWindow* paidCheck() const { return paidCheck_; }
+
 signals:
     // "Volver": emitted after the window has disabled and hidden itself;
     // the entry window clears its pay-basis choice and shows itself.
@@ -79,6 +92,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The comparison with what was paid goes with the payslip it compares.
+    void hideEvent(QHideEvent* event) override;
     // The wheel anywhere over the window moves the scroll bar.
     void wheelEvent(QWheelEvent* event) override;
 
@@ -100,18 +115,21 @@ private:
     void createPdfAction();
     void notify(const QString& text);
     QString teacherName() const;
+    void createPaidCheck();
     // Printing (printing.cpp): the paper version as a PDF, the question
-    // whether to save it instead, and the save itself; true once saved.
+    // whether to save a page instead, and the save itself; true once saved.
     QByteArray paperPdf(const QPageSize& size);
     bool writePaperPdf(const QString& path);
-    void offerPdf(const QString& question);
-    bool savePdf();
-    void afterJob(const QString& printer, const JobReport& report);
+    PaperDocument payslipPaper();
+    bool offerPdf(const QString& question, const PaperDocument& paper);
+    bool savePdf(const PaperDocument& paper);
+    bool afterJob(const QString& printer, const JobReport& report, const PaperDocument& paper);
     friend bool savePaperPdf(PayslipWindow& window, const QString& path);
 
     Ui* ui_;
     QLabel* netWarning_ = nullptr;
     QAction* pdfAction_ = nullptr;
+    PaidCheckWindow* paidCheck_ = nullptr;
     NoticeHandler noticeHandler_;
     PrintHooks printHooks_;
     bool printing_ = false;

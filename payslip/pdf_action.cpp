@@ -4,9 +4,9 @@
 #include "payslip/payslip_window.h"
 
 #include "payslip/payslip_ui.h"
+#include "payslip/printing.h"
 
 #include <QAction>
-#include <QScopedValueRollback>
 
 namespace haberes {
 
@@ -21,11 +21,7 @@ void PayslipWindow::createPdfAction()
     // their own menus.
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(pdfAction_, &QAction::triggered, this, [this] {
-        // Not while a print or another save is asking its questions.
-        if (printing_)
-            return;
-        const QScopedValueRollback busy(printing_, true);
-        if (savePdf())
+        if (savePaperAsPdf(payslipPaper()))
             ui_->showPrintedColours();
     });
 }

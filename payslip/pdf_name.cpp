@@ -39,9 +39,9 @@ QString safeWords(const QString& text)
 
 } // namespace
 
-QString pdfFileName(const QString& teacher, QDate date)
+QString pdfFileName(const QString& teacher, QDate date, const QString& first)
 {
-    QStringList parts{QStringLiteral("Recibo")};
+    QStringList parts{first};
     const QString name = safeWords(teacher);
     if (!name.isEmpty())
         parts << name;

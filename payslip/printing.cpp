@@ -64,6 +64,12 @@ private:
     std::optional<quint64> lastPress_;
 };
 
+// "el recibo" -> "El recibo", to open a sentence.
+QString sentenceStart(const QString& what)
+{
+    return what.isEmpty() ? what : what.front().toUpper() + what.mid(1);
+}
+
 // A busy pointer while CUPS is asked.
 struct BusyCursor {
     BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -117,93 +123,109 @@ bool PayslipWindow::writePaperPdf(const QString& path)
     return writePdf(path, *this, area, documentTitle(teacherName()), localPageSize());
 }
 
+PaperDocument PayslipWindow::payslipPaper()
+{
+    const QString teacher = teacherName();
+    return {documentTitle(teacher), QStringLiteral("el recibo"), pdfFileName(teacher, QDate::currentDate()),
+            [this](const QPageSize& size) { return paperPdf(size); },
+            [this](const QString& path) { return writePaperPdf(path); }};
+}
+
 void PayslipWindow::print()
+{
+    if (printPaper(payslipPaper()))
+        ui_->showPrintedColours();
+}
+
+bool PayslipWindow::printPaper(const PaperDocument& paper)
 {
     // One job at a time, even if a dialog lets a second click through.
     if (printing_)
-        return;
+        return false;
     const QScopedValueRollback busy(printing_, true);
 
     const Printers printers = printHooks_.printers ? printHooks_.printers() : cupsPrinters();
     QString printer = printers.defaultPrinter;
     if (printer.isEmpty()) {
-        if (printers.names.isEmpty()) {
-            offerPdf(QStringLiteral("No hay ninguna impresora instalada.\n"
-                                    "¿Querés guardar el recibo como PDF?"));
-            return;
-        }
+        if (printers.names.isEmpty())
+            return offerPdf(QStringLiteral("No hay ninguna impresora instalada.\n"
+                                           "¿Querés guardar %1 como PDF?")
+                                .arg(paper.what),
+                            paper);
         const PrinterChoice choice = printHooks_.choosePrinter ? printHooks_.choosePrinter(printers.names)
                                                                : askForPrinter(this, printers.names);
         if (choice.kind == PrinterChoice::Kind::cancel)
-            return;
-        if (choice.kind == PrinterChoice::Kind::pdf) {
-            if (savePdf())
-                ui_->showPrintedColours();
-            return;
-        }
+            return false;
+        if (choice.kind == PrinterChoice::Kind::pdf)
+            return savePdf(paper);
         printer = choice.printer;
     }
 
-    const PaperPdf paper = [this](const QPageSize& size) { return paperPdf(size); };
-    const QString title = documentTitle(teacherName());
     JobReport report;
     {
         const BusyCursor cursor;
-        report = printHooks_.print ? printHooks_.print(printer, paper, title)
-                                   : printPdf(printer, paper, title, kJobWatchMs);
+        report = printHooks_.print ? printHooks_.print(printer, paper.render, paper.title)
+                                   : printPdf(printer, paper.render, paper.title, kJobWatchMs);
     }
-    afterJob(printer, report);
+    return afterJob(printer, report, paper);
 }
 
-void PayslipWindow::afterJob(const QString& printer, const JobReport& report)
+bool PayslipWindow::savePaperAsPdf(const PaperDocument& paper)
+{
+    // Not while a print or another save is asking its questions.
+    if (printing_)
+        return false;
+    const QScopedValueRollback busy(printing_, true);
+    return savePdf(paper);
+}
+
+bool PayslipWindow::afterJob(const QString& printer, const JobReport& report, const PaperDocument& paper)
 {
     const QString because = report.reason.isEmpty() ? QString() : QStringLiteral(": %1").arg(report.reason);
     switch (report.outcome) {
     case JobReport::Outcome::accepted:
-        ui_->showPrintedColours();
-        return;
+        return true;
     case JobReport::Outcome::waiting:
-        ui_->showPrintedColours();
-        notify(QStringLiteral("El recibo está en espera en la impresora «%1»%2.\n"
+        notify(QStringLiteral("%1 está en espera en la impresora «%2»%3.\n"
                               "Se imprimirá cuando la impresora vuelva a funcionar.")
-                   .arg(printer, because));
-        return;
+                   .arg(sentenceStart(paper.what), printer, because));
+        return true;
     case JobReport::Outcome::refused:
-        offerPdf(QStringLiteral("La impresora «%1» no aceptó el recibo%2.\n¿Querés guardarlo como PDF?")
-                     .arg(printer, because));
-        return;
+        return offerPdf(QStringLiteral("La impresora «%1» no aceptó %2%3.\n¿Querés guardarlo como PDF?")
+                            .arg(printer, paper.what, because),
+                        paper);
     case JobReport::Outcome::failed:
-        offerPdf(QStringLiteral("No se pudo imprimir el recibo en la impresora «%1»%2.\n"
-                                "¿Querés guardarlo como PDF?")
-                     .arg(printer, because));
-        return;
+        return offerPdf(QStringLiteral("No se pudo imprimir %1 en la impresora «%2»%3.\n"
+                                       "¿Querés guardarlo como PDF?")
+                            .arg(paper.what, printer, because),
+                        paper);
     }
+    return false;
 }
 
-void PayslipWindow::offerPdf(const QString& question)
+bool PayslipWindow::offerPdf(const QString& question, const PaperDocument& paper)
 {
     const bool yes = printHooks_.confirm
                          ? printHooks_.confirm(question)
                          : QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
-    if (yes && savePdf())
-        ui_->showPrintedColours();
+    return yes && savePdf(paper);
 }
 
-bool PayslipWindow::savePdf()
+bool PayslipWindow::savePdf(const PaperDocument& paper)
 {
-    const QString suggested = QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
+    const QString suggested = QDir(pdfFolder()).filePath(paper.fileName);
     const QString path = printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested);
     if (path.isEmpty())
         return false;
 
-    if (!writePaperPdf(path)) {
-        notify(QStringLiteral("No se pudo guardar el recibo en %1.\n"
+    if (!paper.save(path)) {
+        notify(QStringLiteral("No se pudo guardar %1 en %2.\n"
                               "Revisá que la carpeta exista y que se pueda escribir en ella.")
-                   .arg(QDir::toNativeSeparators(path)));
+                   .arg(paper.what, QDir::toNativeSeparators(path)));
         return false;
     }
     rememberPdfFolder(path);
-    notify(QStringLiteral("El recibo se guardó en %1.").arg(QDir::toNativeSeparators(path)));
+    notify(QStringLiteral("%1 se guardó en %2.").arg(sentenceStart(paper.what), QDir::toNativeSeparators(path)));
     return true;
 }
 

@@ -1,9 +1,28 @@
 #pragma once
-// The payslip on paper outside "Imprimir": its paper version saved as a PDF.
-class QString;
+// The payslip on paper outside "Imprimir": its paper version saved as a PDF,
+// and what any page about the payslip needs to go to a printer or a PDF.
+#include "payslip/cups_queue.h"
+
+#include <QString>
+
+#include <functional>
+
 class QWidget;
 
 namespace haberes {
+
+// A page for the printer or a PDF file: the payslip's paper version, or
+// another page about the payslip. The same printers, questions and PDF
+// folder serve every one.
+struct PaperDocument {
+    QString title;    // the job's name and the PDF's title
+    QString what;     // what the messages call it: "el recibo"
+    QString fileName; // the PDF's suggested name
+    PaperPdf render;  // the PDF for a page size; empty when it cannot be made
+    // The PDF into a file; false when it cannot be written, a file already
+    // there then left as it was.
+    std::function<bool(const QString& path)> save;
+};
 
 class PayslipWindow;
 
