@@ -40,7 +40,7 @@ QString key(std::string PayEntries::*box)
 
 QByteArray entriesFileText(const SavedEntries& saved)
 {
-    return QByteArray::fromStdString(record::recordText({saved.entries, utf8(saved.comentario)}));
+    return QByteArray::fromStdString(record::recordText({saved.entries, utf8(saved.comentario), std::nullopt}));
 }
 
 EntriesFileRead entriesFromFileText(const QByteArray& text, const QString& fileName)
