@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -99,11 +100,28 @@ PaidCheckWindow::PaidCheckWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("tablaControl"));
     scroll->setWidgetResizable(true);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     table_ = new QWidget;
     grid_ = new QGridLayout(table_);
-    grid_->setColumnStretch(colConcept, 1);
     scroll->setWidget(table_);
     layout->addWidget(scroll, 1);
+    auto* totals = new QWidget;
+    totals->setObjectName(QStringLiteral("totalesControl"));
+    totalsGrid_ = new QGridLayout(totals);
+    // Right of the totals, the room the scroll bar takes above them.
+    QMargins margins = totalsGrid_->contentsMargins();
+    margins.setLeft(margins.left() + scroll->frameWidth());
+    margins.setRight(margins.right() + scroll->frameWidth() + scroll->verticalScrollBar()->sizeHint().width());
+    totalsGrid_->setContentsMargins(margins);
+    layout->addWidget(totals);
+    for (QGridLayout* g : {grid_, totalsGrid_}) {
+        g->setColumnStretch(colConcept, 1);
+        g->setColumnMinimumWidth(colCode, 70);
+        g->setColumnMinimumWidth(colDue, 110);
+        g->setColumnMinimumWidth(colPaid, 130);
+        g->setColumnMinimumWidth(colDifference, 100);
+        g->setColumnMinimumWidth(colMark, 70);
+    }
 
     nota_ = new QLabel(kExtraCodesNote);
     nota_->setObjectName(QStringLiteral("notaCodigosAgregados"));
@@ -215,10 +233,11 @@ void PaidCheckWindow::rebuild()
 {
     // A new table: the old one goes with its boxes, the focus put back
     // afterwards by whoever rebuilds.
-    while (QLayoutItem* item = grid_->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    for (QGridLayout* g : {grid_, totalsGrid_})
+        while (QLayoutItem* item = g->takeAt(0)) {
+            delete item->widget();
+            delete item;
+        }
     rows_.clear();
 
     int r = 0;
@@ -238,16 +257,10 @@ void PaidCheckWindow::rebuild()
         addAddedRow(r, i);
         r += 2;
     }
-    auto* rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    grid_->addWidget(rule, r++, 0, 1, colCount);
-    addTotalRow(r, QString(), QStringLiteral("Total haberes"));
-    r += 2;
-    addTotalRow(r, QString(), QStringLiteral("Total descuentos"));
-    r += 2;
-    addTotalRow(r, QString::fromUtf8(kPaidNetKey.data(), kPaidNetKey.size()), QStringLiteral("Líquido a pagar"));
-    r += 2;
     grid_->setRowStretch(r, 1);
+    addTotalRow(0, QString(), QStringLiteral("Total haberes"));
+    addTotalRow(2, QString(), QStringLiteral("Total descuentos"));
+    addTotalRow(4, QString::fromUtf8(kPaidNetKey.data(), kPaidNetKey.size()), QStringLiteral("Líquido a pagar"));
     refresh();
 }
 
@@ -341,14 +354,14 @@ void PaidCheckWindow::addTotalRow(int gridRow, const QString& key, const QString
                                      : key;
     Row row;
     row.key = key;
-    grid_->addWidget(headerLabel(name), gridRow, colConcept);
+    totalsGrid_->addWidget(headerLabel(name), gridRow, colConcept);
     row.due = cellLabel(QStringLiteral("debido_") + id, QString(), Qt::AlignRight);
-    grid_->addWidget(row.due, gridRow, colDue);
+    totalsGrid_->addWidget(row.due, gridRow, colDue);
     if (key.isEmpty()) {
         row.paid = cellLabel(QStringLiteral("cobrado_") + id, QString(), Qt::AlignRight);
         row.paid->setToolTip(QStringLiteral("La suma de lo cobrado en cada línea de la columna, cuando las "
                                             "escribiste todas"));
-        grid_->addWidget(row.paid, gridRow, colPaid);
+        totalsGrid_->addWidget(row.paid, gridRow, colPaid);
     } else {
         row.paidBox = new QLineEdit(typed_.value(key));
         row.paidBox->setObjectName(QStringLiteral("cobrado_") + id);
@@ -358,16 +371,16 @@ void PaidCheckWindow::addTotalRow(int gridRow, const QString& key, const QString
             typed_[key] = text;
             refresh();
         });
-        grid_->addWidget(row.paidBox, gridRow, colPaid);
+        totalsGrid_->addWidget(row.paidBox, gridRow, colPaid);
     }
     row.difference = cellLabel(QStringLiteral("diferencia_") + id, QString(), Qt::AlignRight);
-    grid_->addWidget(row.difference, gridRow, colDifference);
+    totalsGrid_->addWidget(row.difference, gridRow, colDifference);
     row.mark = cellLabel(QStringLiteral("marca_") + id, QString());
-    grid_->addWidget(row.mark, gridRow, colMark);
+    totalsGrid_->addWidget(row.mark, gridRow, colMark);
     row.explanation = cellLabel(QStringLiteral("explicacion_") + id, QString());
     row.explanation->setWordWrap(true);
     row.explanation->hide();
-    grid_->addWidget(row.explanation, gridRow + 1, colConcept, 1, colCount - colConcept);
+    totalsGrid_->addWidget(row.explanation, gridRow + 1, colConcept, 1, colCount - colConcept);
     rows_.push_back(row);
 }
 

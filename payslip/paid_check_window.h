@@ -128,6 +128,8 @@ private:
     QLineEdit* mes_ = nullptr;
     QWidget* table_ = nullptr;
     QGridLayout* grid_ = nullptr;
+    // The totals, always in view under the lines, in the same columns.
+    QGridLayout* totalsGrid_ = nullptr;
     std::vector<Row> rows_;
     QLabel* aviso_ = nullptr;
     QLabel* nota_ = nullptr;
