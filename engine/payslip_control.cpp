@@ -100,7 +100,10 @@ ControlResult comparePaid(PayslipControl due, const PaidTexts& paid, const Numbe
 {
     ControlResult result;
     PayslipControl& control = result.control.emplace(std::move(due));
-    for (const auto& [key, text] : paid) {
+    for (const auto& entry : paid) {
+        // Named, not bound: older compilers cannot capture a structured binding.
+        const std::string& key = entry.first;
+        const std::string& text = entry.second;
         const auto refuse = [&](std::string message) {
             result.control.reset();
             result.field = "cobrado." + key;

@@ -19,9 +19,6 @@ namespace haberes {
 // kept; 1 when it fits as it is.
 double fitFactor(QSizeF image, QSizeF printable);
 
-// Letter where the locale measures in inches, A4 elsewhere.
-QPageSize localPageSize();
-
 // A PDF of pages of size with the margins every page of the program keeps,
 // titled title.
 void setUpPdf(QPdfWriter& pdf, const QString& title, const QPageSize& size);

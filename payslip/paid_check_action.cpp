@@ -14,8 +14,8 @@ namespace haberes {
 void PayslipWindow::createPaidCheck()
 {
     paidCheck_ = new PaidCheckWindow(this);
-    paidCheck_->setHooks({[this](const PaperDocument& paper) { return printPaper(paper); },
-                          [this](const PaperDocument& paper) { return savePaperAsPdf(paper); },
+    paidCheck_->setHooks({[this](const PaperDocument& paper) { printPaper(paper); },
+                          [this](const PaperDocument& paper) { savePaperAsPdf(paper); },
                           [this](const QString& text) { notify(text); }});
 
     auto* comparar = new QPushButton(QStringLiteral("Comparar con\nlo cobrado…"), this);

@@ -190,14 +190,15 @@ void PaidCheckWindow::setPaidTexts(const PaidTexts& paid)
 {
     typed_.clear();
     added_.clear();
-    for (const auto& [key, text] : paid) {
+    for (const auto& entry : paid) {
+        const std::string& key = entry.first;
         const QString code = qs(key);
         const bool own = key == kPaidNetKey || std::any_of(due_.lines.begin(), due_.lines.end(),
                                                            [&](const ControlLine& l) { return l.code == key; });
         if (own)
-            typed_[code] = qs(text);
+            typed_[code] = qs(entry.second);
         else
-            added_.append({code, qs(text)});
+            added_.append({code, qs(entry.second)});
     }
     rebuild();
 }
@@ -543,7 +544,8 @@ PaperDocument PaidCheckWindow::paper() const
     return {documentTitle(), QStringLiteral("el control del recibo"),
             pdfFileName(subject_.docente, QDate::currentDate(), QStringLiteral("Control-del-recibo")),
             [this](const QPageSize& size) { return pagePdf(size); },
-            [this](const QString& path) { return writePagePdf(path); }};
+            // Always A4: the page is laid out for it, whatever the printer's paper.
+            [this](const QString& path, const QPageSize&) { return writePagePdf(path); }};
 }
 
 bool PaidCheckWindow::readyForPaper()

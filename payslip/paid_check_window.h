@@ -74,8 +74,8 @@ public:
     // Where the page goes, and where a refused box is told; the payslip
     // window gives its own.
     struct Hooks {
-        std::function<bool(const PaperDocument&)> print;
-        std::function<bool(const PaperDocument&)> savePdf;
+        std::function<void(const PaperDocument&)> print;
+        std::function<void(const PaperDocument&)> savePdf;
         std::function<void(const QString& text)> notice;
     };
     void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }

@@ -40,8 +40,10 @@ public:
     void setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
                            const QString& jorcom, const QString& tardif, const QString& compbas);
 
-    // "Guardar PDF…" (Ctrl+S): the paper version saved as a PDF, no
-    // printer needed; also in the window's context menu.
+    // "Guardar PDF…" (its button, Ctrl+Shift+S): the paper version saved
+    // as a PDF, no printer needed; also in the window's context menu. It
+    // shows the save dialog and returns at once (unless the pdfPath hook
+    // answers).
     QAction* pdfAction() const { return pdfAction_; }
 
     // The comment box (Text11), kept with saved entries.
@@ -52,6 +54,12 @@ public:
     // unless replaced, e.g. by a test).
     using NoticeHandler = std::function<void(const QString& text)>;
     void setNoticeHandler(NoticeHandler handler);
+
+    // How a notice that has just appeared is announced: an accessibility
+    // alert unless replaced (offscreen no screen reader takes events, so
+    // tests replace it).
+    using AlertHandler = std::function<void(QWidget* notice)>;
+    void setAlertHandler(AlertHandler handler);
 
     // What printing asks of CUPS and of the user; an empty hook keeps the
     // real one. Tests set them so that nothing blocks and nothing reaches
@@ -74,9 +82,10 @@ public:
 
     // A page about the payslip on the printer (or in a PDF when it cannot
     // be printed), or straight into a PDF, through the hooks, questions and
-    // notices of "Imprimir"; true once it was printed or saved.
-    bool printPaper(const PaperDocument& paper);
-    bool savePaperAsPdf(const PaperDocument& paper);
+    // notices of "Imprimir" and "Guardar PDF…". printed runs once it was
+    // printed or saved.
+    void printPaper(const PaperDocument& paper, const std::function<void()>& printed = {});
+    void savePaperAsPdf(const PaperDocument& paper, const std::function<void()>& saved = {});
 
     // "Comparar con lo cobrado…": what the paper payslip says was paid,
     // against the payslip on view. It keeps what was typed while the
@@ -119,18 +128,23 @@ private:
     // Printing (printing.cpp): the paper version as a PDF, the question
     // whether to save a page instead, and the save itself; true once saved.
     QByteArray paperPdf(const QPageSize& size);
-    bool writePaperPdf(const QString& path);
+    bool writePaperPdf(const QString& path, const QPageSize& paper);
     PaperDocument payslipPaper();
-    bool offerPdf(const QString& question, const PaperDocument& paper);
-    bool savePdf(const PaperDocument& paper);
-    bool afterJob(const QString& printer, const JobReport& report, const PaperDocument& paper);
-    friend bool savePaperPdf(PayslipWindow& window, const QString& path);
+    bool offerPdf(const QString& question, const QPageSize& paper, const PaperDocument& document);
+    bool savePdf(const QPageSize& paper, const PaperDocument& document);
+    QString suggestedPdfPath(const PaperDocument& document) const;
+    // Writes the PDF on that paper to path and says so; false for an empty
+    // path.
+    bool savePdfTo(const QString& path, const QPageSize& paper, const PaperDocument& document);
+    bool afterJob(const QString& printer, const JobReport& report, const QPageSize& paper,
+                  const PaperDocument& document);
+    friend bool savePaperPdf(PayslipWindow& window, const QString& path, const QPageSize& paper);
 
     Ui* ui_;
-    QLabel* netWarning_ = nullptr;
     QAction* pdfAction_ = nullptr;
     PaidCheckWindow* paidCheck_ = nullptr;
     NoticeHandler noticeHandler_;
+    AlertHandler alertHandler_;
     PrintHooks printHooks_;
     bool printing_ = false;
 };

@@ -4,6 +4,7 @@
 // only once a job was accepted or a PDF saved.
 #include "payslip/printing.h"
 
+#include "payslip/media_size.h"
 #include "payslip/page_drawing.h"
 #include "payslip/payslip_ui.h"
 #include "payslip/payslip_window.h"
@@ -85,9 +86,9 @@ void ignoreDoubleClicks(QWidget* button)
     button->installEventFilter(new DoubleClickFilter(button));
 }
 
-bool savePaperPdf(PayslipWindow& window, const QString& path)
+bool savePaperPdf(PayslipWindow& window, const QString& path, const QPageSize& paper)
 {
-    return window.writePaperPdf(path);
+    return window.writePaperPdf(path, paper);
 }
 
 void PayslipWindow::setPrintHooks(PrintHooks hooks)
@@ -116,11 +117,11 @@ QByteArray PayslipWindow::paperPdf(const QPageSize& size)
     return pdf;
 }
 
-bool PayslipWindow::writePaperPdf(const QString& path)
+bool PayslipWindow::writePaperPdf(const QString& path, const QPageSize& paper)
 {
     const QRect area = ui_->toPaper();
     const auto screen = qScopeGuard([this] { ui_->toScreen(); });
-    return writePdf(path, *this, area, documentTitle(teacherName()), localPageSize());
+    return writePdf(path, *this, area, documentTitle(teacherName()), paper);
 }
 
 PaperDocument PayslipWindow::payslipPaper()
@@ -128,58 +129,61 @@ PaperDocument PayslipWindow::payslipPaper()
     const QString teacher = teacherName();
     return {documentTitle(teacher), QStringLiteral("el recibo"), pdfFileName(teacher, QDate::currentDate()),
             [this](const QPageSize& size) { return paperPdf(size); },
-            [this](const QString& path) { return writePaperPdf(path); }};
+            [this](const QString& path, const QPageSize& paper) { return writePaperPdf(path, paper); }};
 }
 
 void PayslipWindow::print()
 {
-    if (printPaper(payslipPaper()))
-        ui_->showPrintedColours();
+    printPaper(payslipPaper(), [this] { ui_->showPrintedColours(); });
 }
 
-bool PayslipWindow::printPaper(const PaperDocument& paper)
+void PayslipWindow::printPaper(const PaperDocument& document, const std::function<void()>& printed)
 {
     // One job at a time, even if a dialog lets a second click through.
     if (printing_)
-        return false;
+        return;
     const QScopedValueRollback busy(printing_, true);
+    bool done = false;
 
     const Printers printers = printHooks_.printers ? printHooks_.printers() : cupsPrinters();
     QString printer = printers.defaultPrinter;
     if (printer.isEmpty()) {
-        if (printers.names.isEmpty())
-            return offerPdf(QStringLiteral("No hay ninguna impresora instalada.\n"
+        if (printers.names.isEmpty()) {
+            done = offerPdf(QStringLiteral("No hay ninguna impresora instalada.\n"
                                            "¿Querés guardar %1 como PDF?")
-                                .arg(paper.what),
-                            paper);
-        const PrinterChoice choice = printHooks_.choosePrinter ? printHooks_.choosePrinter(printers.names)
-                                                               : askForPrinter(this, printers.names);
-        if (choice.kind == PrinterChoice::Kind::cancel)
-            return false;
-        if (choice.kind == PrinterChoice::Kind::pdf)
-            return savePdf(paper);
-        printer = choice.printer;
+                                .arg(document.what),
+                            usualPageSize(), document);
+        } else {
+            const PrinterChoice choice = printHooks_.choosePrinter ? printHooks_.choosePrinter(printers.names)
+                                                                   : askForPrinter(this, printers.names);
+            if (choice.kind == PrinterChoice::Kind::pdf)
+                done = savePdf(usualPageSize(), document);
+            else if (choice.kind == PrinterChoice::Kind::printer)
+                printer = choice.printer;
+        }
     }
 
-    JobReport report;
-    {
-        const BusyCursor cursor;
-        report = printHooks_.print ? printHooks_.print(printer, paper.render, paper.title)
-                                   : printPdf(printer, paper.render, paper.title, kJobWatchMs);
+    if (!printer.isEmpty()) {
+        // The PDF offered instead has the page the job had.
+        QPageSize jobPaper = usualPageSize();
+        const PaperPdf paper = [&document, &jobPaper](const QPageSize& size) {
+            jobPaper = size;
+            return document.render(size);
+        };
+        JobReport report;
+        {
+            const BusyCursor cursor;
+            report = printHooks_.print ? printHooks_.print(printer, paper, document.title)
+                                       : printPdf(printer, paper, document.title, kJobWatchMs);
+        }
+        done = afterJob(printer, report, jobPaper, document);
     }
-    return afterJob(printer, report, paper);
+    if (done && printed)
+        printed();
 }
 
-bool PayslipWindow::savePaperAsPdf(const PaperDocument& paper)
-{
-    // Not while a print or another save is asking its questions.
-    if (printing_)
-        return false;
-    const QScopedValueRollback busy(printing_, true);
-    return savePdf(paper);
-}
-
-bool PayslipWindow::afterJob(const QString& printer, const JobReport& report, const PaperDocument& paper)
+bool PayslipWindow::afterJob(const QString& printer, const JobReport& report, const QPageSize& paper,
+                             const PaperDocument& document)
 {
     const QString because = report.reason.isEmpty() ? QString() : QStringLiteral(": %1").arg(report.reason);
     switch (report.outcome) {
@@ -188,44 +192,54 @@ bool PayslipWindow::afterJob(const QString& printer, const JobReport& report, co
     case JobReport::Outcome::waiting:
         notify(QStringLiteral("%1 está en espera en la impresora «%2»%3.\n"
                               "Se imprimirá cuando la impresora vuelva a funcionar.")
-                   .arg(sentenceStart(paper.what), printer, because));
+                   .arg(sentenceStart(document.what), printer, because));
         return true;
     case JobReport::Outcome::refused:
         return offerPdf(QStringLiteral("La impresora «%1» no aceptó %2%3.\n¿Querés guardarlo como PDF?")
-                            .arg(printer, paper.what, because),
-                        paper);
+                            .arg(printer, document.what, because),
+                        paper, document);
     case JobReport::Outcome::failed:
         return offerPdf(QStringLiteral("No se pudo imprimir %1 en la impresora «%2»%3.\n"
                                        "¿Querés guardarlo como PDF?")
-                            .arg(paper.what, printer, because),
-                        paper);
+                            .arg(document.what, printer, because),
+                        paper, document);
     }
     return false;
 }
 
-bool PayslipWindow::offerPdf(const QString& question, const PaperDocument& paper)
+bool PayslipWindow::offerPdf(const QString& question, const QPageSize& paper, const PaperDocument& document)
 {
     const bool yes = printHooks_.confirm
                          ? printHooks_.confirm(question)
                          : QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
-    return yes && savePdf(paper);
+    return yes && savePdf(paper, document);
 }
 
-bool PayslipWindow::savePdf(const PaperDocument& paper)
+QString PayslipWindow::suggestedPdfPath(const PaperDocument& document) const
 {
-    const QString suggested = QDir(pdfFolder()).filePath(paper.fileName);
-    const QString path = printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested);
+    return QDir(pdfFolder()).filePath(document.fileName);
+}
+
+bool PayslipWindow::savePdf(const QPageSize& paper, const PaperDocument& document)
+{
+    const QString suggested = suggestedPdfPath(document);
+    return savePdfTo(printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested), paper,
+                     document);
+}
+
+bool PayslipWindow::savePdfTo(const QString& path, const QPageSize& paper, const PaperDocument& document)
+{
     if (path.isEmpty())
         return false;
 
-    if (!paper.save(path)) {
+    if (!document.save(path, paper)) {
         notify(QStringLiteral("No se pudo guardar %1 en %2.\n"
                               "Revisá que la carpeta exista y que se pueda escribir en ella.")
-                   .arg(paper.what, QDir::toNativeSeparators(path)));
+                   .arg(document.what, QDir::toNativeSeparators(path)));
         return false;
     }
     rememberPdfFolder(path);
-    notify(QStringLiteral("%1 se guardó en %2.").arg(sentenceStart(paper.what), QDir::toNativeSeparators(path)));
+    notify(QStringLiteral("%1 se guardó en %2.").arg(sentenceStart(document.what), QDir::toNativeSeparators(path)));
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QPageSize;
 class QWidget;
 
 namespace haberes {
@@ -19,19 +20,18 @@ struct PaperDocument {
     QString what;     // what the messages call it: "el recibo"
     QString fileName; // the PDF's suggested name
     PaperPdf render;  // the PDF for a page size; empty when it cannot be made
-    // The PDF into a file; false when it cannot be written, a file already
-    // there then left as it was.
-    std::function<bool(const QString& path)> save;
+    // The PDF on that paper into a file; false when it cannot be written, a
+    // file already there then left as it was.
+    std::function<bool(const QString& path, const QPageSize& paper)> save;
 };
 
 class PayslipWindow;
 
 // Writes the paper version of window (the whole payslip, whatever the
-// scroll position and window size) to a one-page PDF at path, on the
-// locale's paper. The screen is left exactly as it was, colours included.
-// False when the file cannot be written; a file already there is then
-// left as it was.
-bool savePaperPdf(PayslipWindow& window, const QString& path);
+// scroll position and window size) to a one-page PDF at path, on paper.
+// The screen is left exactly as it was, colours included. False when the
+// file cannot be written; a file already there is then left as it was.
+bool savePaperPdf(PayslipWindow& window, const QString& path, const QPageSize& paper);
 
 // A double click on button counts as one click: its second press, queued
 // while the first click's job runs, would start a second job.
