@@ -12,6 +12,7 @@
 #include "entry/scale_choice.h"
 #include "record/record_keys.h"
 #include "scale/scale_catalog.h"
+#include "payslip/paid_check_window.h"
 #include "payslip/payslip_window.h"
 
 #include <QDate>
@@ -143,7 +144,8 @@ void Program::refuse(const Refusal& refusal)
 
 SavedEntries Program::savedEntries() const
 {
-    return {entriesFromWindows(*entry_), payslip_ ? payslip_->comment() : QString()};
+    return {entriesFromWindows(*entry_), payslip_ ? payslip_->comment() : QString(),
+            payslip_ ? payslip_->paidCheck()->paidTexts() : PaidTexts{}};
 }
 
 // Nothing is computed: a payslip on view belongs to the entries it replaces.
@@ -155,6 +157,9 @@ void Program::enterSaved(const SavedEntries& saved)
     enterIntoWindows(*entry_, saved.entries);
     if (payslip_ || !saved.comentario.isEmpty())
         ensurePayslipWindow()->setComment(saved.comentario);
+    // The paid amounts go with the entries they were typed for.
+    if (payslip_ || !saved.cobrado.empty())
+        ensurePayslipWindow()->paidCheck()->setPaidTexts(saved.cobrado);
 }
 
 // Its shortcut works only while it is enabled: kept up to date whenever the

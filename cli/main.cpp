@@ -152,7 +152,15 @@ int main(int argc, char* argv[])
             status = 1;
         } else {
             CalcResult result = calculate(read.record->entries, format, scale, explain);
-            if (result.ok()) {
+            if (result.ok() && read.record->cobrado) {
+                // Paid amounts are read with the locale's separator, as typed.
+                const ControlResult control = comparePaid(*result.payslip, *read.record->cobrado, format);
+                result.payslip->date = date.now();
+                if (control.control)
+                    record::writePayslipJson(out.buffer(), *result.payslip, &*control.control);
+                else
+                    record::writeMalformedJson(out.buffer(), control.field, control.message);
+            } else if (result.ok()) {
                 result.payslip->date = date.now();
                 record::writePayslipJson(out.buffer(), *result.payslip);
             } else {

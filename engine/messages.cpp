@@ -127,4 +127,15 @@ std::string paidAmountMessage(std::string_view key, std::string_view text, std::
     return subject + " " + problem(box, diagnoseNumberText(text, sep), sep);
 }
 
+std::string paidCodeMissingMessage()
+{
+    return "Falta el código de la línea agregada: escribilo como figura en el recibo, de una a cuatro cifras "
+           "(por ejemplo 001)";
+}
+
+std::string paidCodeRepeatedMessage(std::string_view code)
+{
+    return "La línea " + std::string(code) + " ya está en la lista: escribí lo cobrado en ella una sola vez";
+}
+
 } // namespace haberes

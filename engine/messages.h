@@ -29,5 +29,9 @@ std::string paidKeyMessage(std::string_view key);
 // A paid amount that does not convert: key is the line's code or "liquido".
 std::string paidAmountMessage(std::string_view key, std::string_view text, std::string_view decimalSeparator,
                               std::int64_t maxMagnitude);
+// An amount typed on a row added for a code not computed, with no code.
+std::string paidCodeMissingMessage();
+// A code typed on an added row that already has its row.
+std::string paidCodeRepeatedMessage(std::string_view code);
 
 } // namespace haberes

@@ -20,11 +20,44 @@ void settle(ControlLine& line)
         line.difference = *line.paid - line.due.value_or(Currency());
 }
 
+// The paid total of a column, when every computed code of it was typed.
+void settleColumn(ControlLine& total, const std::vector<ControlLine>& lines, Column column)
+{
+    Currency sum;
+    bool any = false;
+    for (const ControlLine& line : lines) {
+        if (line.column != column)
+            continue;
+        if (!line.paid)
+            return;
+        sum += *line.paid;
+        any = true;
+    }
+    if (any) {
+        total.paid = sum;
+        settle(total);
+    }
+}
+
+ControlLine totalLine(Currency due, const Explanation* explanation, std::string_view sep)
+{
+    ControlLine line;
+    line.due = due;
+    if (explanation)
+        line.explanation = explanationText(*explanation, sep);
+    return line;
+}
+
 } // namespace
 
 bool ControlLine::differs() const
 {
     return difference && (*difference > kCent || *difference < Currency() - kCent);
+}
+
+bool PayslipControl::extraCodes() const
+{
+    return std::any_of(lines.begin(), lines.end(), [](const ControlLine& l) { return !l.due; });
 }
 
 bool isPaidKey(std::string_view key)
@@ -35,20 +68,38 @@ bool isPaidKey(std::string_view key)
            std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-ControlResult comparePaid(const Payslip& payslip, const PaidTexts& paid, const NumberFormat& format)
+PayslipControl dueOf(const Payslip& payslip)
 {
-    ControlResult result;
-    PayslipControl& control = result.control.emplace();
+    PayslipControl control;
     for (const PayslipLine& line : payslip.lines) {
+        std::string explanation = payslip.explanationOf(line.row);
         auto same = std::find_if(control.lines.begin(), control.lines.end(),
                                  [&](const ControlLine& c) { return c.code == line.code; });
-        if (same == control.lines.end())
-            control.lines.push_back({std::string(line.code), line.amount, std::nullopt, std::nullopt});
-        else
-            same->due = *same->due + line.amount;
+        if (same == control.lines.end()) {
+            ControlLine& added = control.lines.emplace_back();
+            added.code = line.code;
+            added.due = line.amount;
+            added.concepto = line.concepto;
+            added.column = line.column;
+            added.explanation = std::move(explanation);
+            continue;
+        }
+        same->due = *same->due + line.amount;
+        if (!explanation.empty())
+            same->explanation += (same->explanation.empty() ? "" : "\n") + explanation;
     }
-    control.liquido.due = payslip.totalliq;
+    const PayslipExplanations* x = payslip.explanations ? &*payslip.explanations : nullptr;
+    const std::string_view sep = payslip.decimalSeparator;
+    control.haberes = totalLine(payslip.totalhab, x ? &x->totalhab : nullptr, sep);
+    control.descuentos = totalLine(payslip.totaldesc, x ? &x->totaldesc : nullptr, sep);
+    control.liquido = totalLine(payslip.totalliq, x ? &x->totalliq : nullptr, sep);
+    return control;
+}
 
+ControlResult comparePaid(PayslipControl due, const PaidTexts& paid, const NumberFormat& format)
+{
+    ControlResult result;
+    PayslipControl& control = result.control.emplace(std::move(due));
     for (const auto& entry : paid) {
         // Named, not bound: older compilers cannot capture a structured binding.
         const std::string& key = entry.first;
@@ -68,14 +119,26 @@ ControlResult comparePaid(const Payslip& payslip, const PaidTexts& paid, const N
         if (key != kPaidNetKey) {
             auto same = std::find_if(control.lines.begin(), control.lines.end(),
                                      [&](const ControlLine& c) { return c.code == key; });
-            line = same != control.lines.end() ? &*same : &control.lines.emplace_back(ControlLine{key, {}, {}, {}});
+            if (same != control.lines.end()) {
+                line = &*same;
+            } else {
+                line = &control.lines.emplace_back();
+                line->code = key;
+            }
         }
         line->paid = *amount;
     }
     for (ControlLine& line : control.lines)
         settle(line);
+    settleColumn(control.haberes, control.lines, Column::earnings);
+    settleColumn(control.descuentos, control.lines, Column::deductions);
     settle(control.liquido);
     return result;
+}
+
+ControlResult comparePaid(const Payslip& payslip, const PaidTexts& paid, const NumberFormat& format)
+{
+    return comparePaid(dueOf(payslip), paid, format);
 }
 
 } // namespace haberes

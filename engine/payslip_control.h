@@ -23,10 +23,18 @@ inline constexpr std::string_view kPaidNetKey = "liquido";
 using PaidTexts = std::vector<std::pair<std::string, std::string>>;
 
 struct ControlLine {
-    std::string code;                 // empty for the net pay
+    std::string code;                 // empty for the totals
     std::optional<Currency> due;      // none: a code paid but not computed
     std::optional<Currency> paid;     // none: nothing typed for it
     std::optional<Currency> difference; // paid − due; none when nothing was typed
+
+    // What the computed payslip says of the line: its concept, its column
+    // (none for a code not computed) and how its amount was formed (the
+    // lines of a shared code one under the other; empty when the payslip
+    // was computed without explanations).
+    std::string concepto;
+    std::optional<Column> column;
+    std::string explanation;
 
     // Off by more than one cent, either way.
     bool differs() const;
@@ -34,7 +42,16 @@ struct ControlLine {
 
 struct PayslipControl {
     std::vector<ControlLine> lines;
-    ControlLine liquido;
+    // The column totals. What was paid in a column is the sum of what was
+    // typed for its computed codes, and known only once every one of them
+    // has an amount: a partial sum would show a difference that is only
+    // the lines not yet typed. Codes paid but not computed enter neither
+    // total, since nothing says in which column the paper has them; the net
+    // pay, typed from the paper, takes them in.
+    ControlLine haberes, descuentos;
+    ControlLine liquido; // typed under kPaidNetKey
+    // Whether any code was paid but not computed.
+    bool extraCodes() const;
 };
 
 struct ControlResult {
@@ -47,9 +64,13 @@ struct ControlResult {
 // Whether a key names a line code (one to four digits) or the net pay.
 bool isPaidKey(std::string_view key);
 
-// Compares the paid amounts with the payslip; the first key that is not a
+// The due side alone: every computed code once, nothing paid.
+PayslipControl dueOf(const Payslip& payslip);
+
+// Compares the paid amounts with the due side; the first key that is not a
 // code or kPaidNetKey, or whose text does not convert to an amount, refuses
 // the comparison.
+ControlResult comparePaid(PayslipControl due, const PaidTexts& paid, const NumberFormat& format);
 ControlResult comparePaid(const Payslip& payslip, const PaidTexts& paid, const NumberFormat& format);
 
 } // namespace haberes

@@ -40,7 +40,10 @@ QString key(std::string PayEntries::*box)
 
 QByteArray entriesFileText(const SavedEntries& saved)
 {
-    return QByteArray::fromStdString(record::recordText({saved.entries, utf8(saved.comentario)}));
+    record::PayRecord r{saved.entries, utf8(saved.comentario), std::nullopt};
+    if (!saved.cobrado.empty())
+        r.cobrado = saved.cobrado;
+    return QByteArray::fromStdString(record::recordText(r));
 }
 
 EntriesFileRead entriesFromFileText(const QByteArray& text, const QString& fileName)
@@ -74,7 +77,7 @@ EntriesFileRead entriesFromFileText(const QByteArray& text, const QString& fileN
                                          .arg(kMaxBoxText));
 
     EntriesFileRead r;
-    r.saved = SavedEntries{e, qtext(read.record->comentario)};
+    r.saved = SavedEntries{e, qtext(read.record->comentario), read.record->cobrado.value_or(PaidTexts{})};
     return r;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // Entries kept in a file: one JSON object on one line, in the input record
-// of haberes-cli plus the payslip's comment (`comentario`), so that
+// of haberes-cli plus the payslip's comment (`comentario`) and the amounts
+// paid (`cobrado`), so that
 // `haberes-cli FILE` computes the payslip the windows compute.
 #include "engine/pay_input.h"
+#include "engine/payslip_control.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,6 +18,9 @@ namespace haberes {
 struct SavedEntries {
     PayEntries entries;
     QString comentario;
+    // What the paper payslip says was paid, by line code, as typed; none
+    // typed, none kept.
+    PaidTexts cobrado;
 };
 
 // The file's one line, newline included. The position dialog's texts are

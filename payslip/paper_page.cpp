@@ -149,13 +149,30 @@ double fitFactor(QSizeF image, QSizeF printable)
     return std::min({1.0, printable.width() / image.width(), printable.height() / image.height()});
 }
 
+void setUpPdf(QPdfWriter& pdf, const QString& title, const QPageSize& size)
+{
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("haberes"));
+    pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, kPageMargins, QPageLayout::Millimeter));
+}
+
+bool writeFileWhole(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!write(file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
 bool writePdf(QIODevice& out, const QWidget& window, const QRect& area, const QString& title,
               const QPageSize& size)
 {
     QPdfWriter pdf(&out);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("haberes"));
-    pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, kPageMargins, QPageLayout::Millimeter));
+    setUpPdf(pdf, title, size);
 
     QPainter painter;
     if (!painter.begin(&pdf))
@@ -174,16 +191,7 @@ bool writePdf(QIODevice& out, const QWidget& window, const QRect& area, const QS
 bool writePdf(const QString& path, const QWidget& window, const QRect& area, const QString& title,
               const QPageSize& size)
 {
-    // Written aside and put in place whole: a failure never leaves half a
-    // file, nor spoils the one that was there.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!writePdf(file, window, area, title, size)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileWhole(path, [&](QIODevice& out) { return writePdf(out, window, area, title, size); });
 }
 
 } // namespace haberes

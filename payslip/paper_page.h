@@ -11,7 +11,10 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
+class QPdfWriter;
 class QPainter;
 class QRect;
 class QWidget;
@@ -29,6 +32,13 @@ void paintControls(QPainter& painter, const QWidget& window, const QRect& area);
 // How much an image must shrink to fit the printable area, proportions
 // kept; 1 when it fits as it is.
 double fitFactor(QSizeF image, QSizeF printable);
+
+// A PDF of pages of size with the margins every page of the program keeps,
+// titled title.
+void setUpPdf(QPdfWriter& pdf, const QString& title, const QPageSize& size);
+// A file written through write, aside, and put in place whole: a failure
+// never leaves half a file, nor spoils the one that was there.
+bool writeFileWhole(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 // area of window (in its pixels, 96 to the inch) on one page of size, at
 // the top, centred across, at its screen size when it fits, smaller when

@@ -53,6 +53,8 @@ inline constexpr TwipRect kText10{8880, 7680, 2415, 375};
 // "Guardar PDF…": under the position points, left of the buttons, above
 // the notices; free in both kinds of payslip.
 inline constexpr TwipRect kGuardarPdf{7980, 6480, 1635, 495};
+// "Comparar con lo cobrado…": over the comment, under the position's name.
+inline constexpr TwipRect kComparar{9720, 840, 1695, 660};
 inline constexpr TwipRect kMovedor{11520, 0, 345, 8565};
 inline constexpr TwipRect kSosten{840, 0, 6840, 12000};
 

@@ -3,8 +3,10 @@
 #include "payslip/payslip_window.h"
 
 #include "engine/payslip.h"
+#include "engine/payslip_control.h"
 #include "payslip/cell_text.h"
 #include "payslip/net_warning.h"
+#include "payslip/paid_check_window.h"
 #include "payslip/payslip_layout.h"
 #include "payslip/payslip_ui.h"
 #include "payslip/printing.h"
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QHideEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -31,6 +34,7 @@ PayslipWindow::PayslipWindow(QWidget* parent) : QWidget(parent, Qt::Window), ui_
     setWindowTitle("Haberes");
     resize(px(kClientWidth), px(kClientHeight));
     createPdfAction();
+    createPaidCheck();
 
     connect(ui_->movedor, &QScrollBar::valueChanged, this, &PayslipWindow::scrollTo);
     connect(ui_->Volver, &QPushButton::clicked, this, &PayslipWindow::onVolver);
@@ -61,6 +65,7 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
     setRightAligned(ui_->liquido, qs(payslip.liquido), fonts.total, px(kTdescuentosRight), 0);
 
     showExplanations(payslip);
+    paidCheck_->setDue(dueOf(payslip), {qs(payslip.docente), qs(payslip.escala), payslip.decimalSeparator});
 
     // The title comes with the amounts, so that they never belong to two scales.
     ui_->Label3->setText(qs(payslip.titulo));
@@ -203,6 +208,14 @@ void PayslipWindow::resizeEvent(QResizeEvent* event)
     scrollTo(ui_->movedor->value());
 }
 
+void PayslipWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Not when the window is only minimised.
+    if (!event->spontaneous())
+        paidCheck_->hide();
+}
+
 void PayslipWindow::wheelEvent(QWheelEvent* event)
 {
     QApplication::sendEvent(ui_->movedor, event);
@@ -276,6 +289,27 @@ void PayslipWindow::showExplanations(const Payslip& payslip)
         setTip(l, desc);
     for (QLabel* l : {ui_->Label17, ui_->liquido})
         setTip(l, liq);
+}
+
+// "Comparar con lo cobrado…": the comparison of the paper payslip with the
+// payslip on view, which prints through the window's own printing.
+void PayslipWindow::createPaidCheck()
+{
+    paidCheck_ = new PaidCheckWindow(this);
+    paidCheck_->setHooks({[this](const PaperDocument& paper) { printPaper(paper); },
+                          [this](const PaperDocument& paper) { savePaperAsPdf(paper); },
+                          [this](const QString& text) { notify(text); }});
+
+    auto* comparar = new QPushButton(QStringLiteral("Comparar con\nlo cobrado…"), this);
+    comparar->setObjectName(QStringLiteral("compararCobrado"));
+    comparar->setAccessibleName(QStringLiteral("Comparar con lo cobrado…"));
+    comparar->setToolTip(QStringLiteral("Escribí lo que dice tu recibo de papel y mirá qué líneas difieren"));
+    comparar->setGeometry(layout::kComparar.toPixels());
+    connect(comparar, &QPushButton::clicked, this, [this] {
+        paidCheck_->show();
+        paidCheck_->raise();
+        paidCheck_->activateWindow();
+    });
 }
 
 } // namespace haberes

@@ -21,6 +21,8 @@ struct Payslip;
 struct PayslipHeader;
 struct PayslipLine;
 struct ColumnFonts;
+struct PaperDocument;
+class PaidCheckWindow;
 
 class PayslipWindow : public QWidget {
     Q_OBJECT
@@ -78,6 +80,18 @@ public:
     };
     void setPrintHooks(PrintHooks hooks);
 
+    // A page about the payslip on the printer (or in a PDF when it cannot
+    // be printed), or straight into a PDF, through the hooks, questions and
+    // notices of "Imprimir" and "Guardar PDF…". printed runs once it was
+    // printed or saved.
+    void printPaper(const PaperDocument& paper, const std::function<void()>& printed = {});
+    void savePaperAsPdf(const PaperDocument& paper, const std::function<void()>& saved = {});
+
+    // "Comparar con lo cobrado…": what the paper payslip says was paid,
+    // against the payslip on view. It keeps what was typed while the
+    // program runs.
+    PaidCheckWindow* paidCheck() const { return paidCheck_; }
+
 signals:
     // "Volver": emitted after the window has disabled and hidden itself;
     // the entry window clears its pay-basis choice and shows itself.
@@ -87,6 +101,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The comparison with what was paid goes with the payslip it compares.
+    void hideEvent(QHideEvent* event) override;
     // The wheel anywhere over the window moves the scroll bar.
     void wheelEvent(QWheelEvent* event) override;
 
@@ -107,23 +123,27 @@ private:
     void showExplanations(const Payslip& payslip);
     void notify(const QString& text);
     QString teacherName() const;
+    void createPaidCheck();
     // Printing (printing.cpp): "Guardar PDF…", the paper version as a PDF,
-    // the question whether to save it instead, and the save itself; true
-    // once saved.
+    // the question whether to save a page instead, and the save itself;
+    // true once saved.
     void createPdfAction();
     QByteArray paperPdf(const QPageSize& size);
     bool writePaperPdf(const QString& path, const QPageSize& paper);
-    void offerPdf(const QString& question, const QPageSize& paper);
-    bool savePdf(const QPageSize& paper);
-    QString suggestedPdfPath() const;
+    PaperDocument payslipPaper();
+    bool offerPdf(const QString& question, const QPageSize& paper, const PaperDocument& document);
+    bool savePdf(const QPageSize& paper, const PaperDocument& document);
+    QString suggestedPdfPath(const PaperDocument& document) const;
     // Writes the PDF on that paper to path and says so; false for an empty
     // path.
-    bool savePdfTo(const QString& path, const QPageSize& paper);
-    void afterJob(const QString& printer, const JobReport& report, const QPageSize& paper);
+    bool savePdfTo(const QString& path, const QPageSize& paper, const PaperDocument& document);
+    bool afterJob(const QString& printer, const JobReport& report, const QPageSize& paper,
+                  const PaperDocument& document);
     friend bool savePaperPdf(PayslipWindow& window, const QString& path, const QPageSize& paper);
 
     Ui* ui_;
     QAction* pdfAction_ = nullptr;
+    PaidCheckWindow* paidCheck_ = nullptr;
     NoticeHandler noticeHandler_;
     AlertHandler alertHandler_;
     PrintHooks printHooks_;

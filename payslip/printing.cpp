@@ -70,6 +70,12 @@ private:
     std::optional<quint64> lastPress_;
 };
 
+// "el recibo" -> "El recibo", to open a sentence.
+QString sentenceStart(const QString& what)
+{
+    return what.isEmpty() ? what : what.front().toUpper() + what.mid(1);
+}
+
 // A busy pointer while CUPS is asked.
 struct BusyCursor {
     BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -123,110 +129,122 @@ bool PayslipWindow::writePaperPdf(const QString& path, const QPageSize& paper)
     return writePdf(path, *this, area, documentTitle(teacherName()), paper);
 }
 
+PaperDocument PayslipWindow::payslipPaper()
+{
+    const QString teacher = teacherName();
+    return {documentTitle(teacher), QStringLiteral("el recibo"), pdfFileName(teacher, QDate::currentDate()),
+            [this](const QPageSize& size) { return paperPdf(size); },
+            [this](const QString& path, const QPageSize& paper) { return writePaperPdf(path, paper); }};
+}
+
 void PayslipWindow::print()
+{
+    printPaper(payslipPaper(), [this] { ui_->showPrintedColours(); });
+}
+
+void PayslipWindow::printPaper(const PaperDocument& document, const std::function<void()>& printed)
 {
     // One job at a time, even if a dialog lets a second click through.
     if (printing_)
         return;
     const QScopedValueRollback busy(printing_, true);
+    bool done = false;
 
     const Printers printers = printHooks_.printers ? printHooks_.printers() : cupsPrinters();
     QString printer = printers.defaultPrinter;
     if (printer.isEmpty()) {
         if (printers.names.isEmpty()) {
-            offerPdf(QStringLiteral("No hay ninguna impresora instalada.\n"
-                                    "¿Querés guardar el recibo como PDF?"),
-                     usualPageSize());
-            return;
+            done = offerPdf(QStringLiteral("No hay ninguna impresora instalada.\n"
+                                           "¿Querés guardar %1 como PDF?")
+                                .arg(document.what),
+                            usualPageSize(), document);
+        } else {
+            const PrinterChoice choice = printHooks_.choosePrinter ? printHooks_.choosePrinter(printers.names)
+                                                                   : askForPrinter(this, printers.names);
+            if (choice.kind == PrinterChoice::Kind::pdf)
+                done = savePdf(usualPageSize(), document);
+            else if (choice.kind == PrinterChoice::Kind::printer)
+                printer = choice.printer;
         }
-        const PrinterChoice choice = printHooks_.choosePrinter ? printHooks_.choosePrinter(printers.names)
-                                                               : askForPrinter(this, printers.names);
-        if (choice.kind == PrinterChoice::Kind::cancel)
-            return;
-        if (choice.kind == PrinterChoice::Kind::pdf) {
-            if (savePdf(usualPageSize()))
-                ui_->showPrintedColours();
-            return;
-        }
-        printer = choice.printer;
     }
 
-    // The PDF offered instead has the page the job had.
-    QPageSize jobPaper = usualPageSize();
-    const PaperPdf paper = [this, &jobPaper](const QPageSize& size) {
-        jobPaper = size;
-        return paperPdf(size);
-    };
-    const QString title = documentTitle(teacherName());
-    JobReport report;
-    {
-        const BusyCursor cursor;
-        report = printHooks_.print ? printHooks_.print(printer, paper, title)
-                                   : printPdf(printer, paper, title, kJobWatchMs);
+    if (!printer.isEmpty()) {
+        // The PDF offered instead has the page the job had.
+        QPageSize jobPaper = usualPageSize();
+        const PaperPdf paper = [&document, &jobPaper](const QPageSize& size) {
+            jobPaper = size;
+            return document.render(size);
+        };
+        JobReport report;
+        {
+            const BusyCursor cursor;
+            report = printHooks_.print ? printHooks_.print(printer, paper, document.title)
+                                       : printPdf(printer, paper, document.title, kJobWatchMs);
+        }
+        done = afterJob(printer, report, jobPaper, document);
     }
-    afterJob(printer, report, jobPaper);
+    if (done && printed)
+        printed();
 }
 
-void PayslipWindow::afterJob(const QString& printer, const JobReport& report, const QPageSize& paper)
+bool PayslipWindow::afterJob(const QString& printer, const JobReport& report, const QPageSize& paper,
+                             const PaperDocument& document)
 {
     const QString because = report.reason.isEmpty() ? QString() : QStringLiteral(": %1").arg(report.reason);
     switch (report.outcome) {
     case JobReport::Outcome::accepted:
-        ui_->showPrintedColours();
-        return;
+        return true;
     case JobReport::Outcome::waiting:
-        ui_->showPrintedColours();
-        notify(QStringLiteral("El recibo está en espera en la impresora «%1»%2.\n"
+        notify(QStringLiteral("%1 está en espera en la impresora «%2»%3.\n"
                               "Se imprimirá cuando la impresora vuelva a funcionar.")
-                   .arg(printer, because));
-        return;
+                   .arg(sentenceStart(document.what), printer, because));
+        return true;
     case JobReport::Outcome::refused:
-        offerPdf(QStringLiteral("La impresora «%1» no aceptó el recibo%2.\n¿Querés guardarlo como PDF?")
-                     .arg(printer, because),
-                 paper);
-        return;
+        return offerPdf(QStringLiteral("La impresora «%1» no aceptó %2%3.\n¿Querés guardarlo como PDF?")
+                            .arg(printer, document.what, because),
+                        paper, document);
     case JobReport::Outcome::failed:
-        offerPdf(QStringLiteral("No se pudo imprimir el recibo en la impresora «%1»%2.\n"
-                                "¿Querés guardarlo como PDF?")
-                     .arg(printer, because),
-                 paper);
-        return;
+        return offerPdf(QStringLiteral("No se pudo imprimir %1 en la impresora «%2»%3.\n"
+                                       "¿Querés guardarlo como PDF?")
+                            .arg(document.what, printer, because),
+                        paper, document);
     }
+    return false;
 }
 
-void PayslipWindow::offerPdf(const QString& question, const QPageSize& paper)
+bool PayslipWindow::offerPdf(const QString& question, const QPageSize& paper, const PaperDocument& document)
 {
     const bool yes = printHooks_.confirm
                          ? printHooks_.confirm(question)
                          : QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
-    if (yes && savePdf(paper))
-        ui_->showPrintedColours();
+    return yes && savePdf(paper, document);
 }
 
-QString PayslipWindow::suggestedPdfPath() const
+QString PayslipWindow::suggestedPdfPath(const PaperDocument& document) const
 {
-    return QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
+    return QDir(pdfFolder()).filePath(document.fileName);
 }
 
-bool PayslipWindow::savePdf(const QPageSize& paper)
+bool PayslipWindow::savePdf(const QPageSize& paper, const PaperDocument& document)
 {
-    const QString suggested = suggestedPdfPath();
-    return savePdfTo(printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested), paper);
+    const QString suggested = suggestedPdfPath(document);
+    return savePdfTo(printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested), paper,
+                     document);
 }
 
-bool PayslipWindow::savePdfTo(const QString& path, const QPageSize& paper)
+bool PayslipWindow::savePdfTo(const QString& path, const QPageSize& paper, const PaperDocument& document)
 {
     if (path.isEmpty())
         return false;
 
-    if (!writePaperPdf(path, paper)) {
-        notify(QStringLiteral("No se pudo guardar el recibo en %1.\n"
+    if (!document.save(path, paper)) {
+        notify(QStringLiteral("No se pudo guardar %1 en %2.\n"
                               "Revisá que la carpeta exista y que se pueda escribir en ella.")
-                   .arg(QDir::toNativeSeparators(path)));
+                   .arg(document.what, QDir::toNativeSeparators(path)));
         return false;
     }
     rememberPdfFolder(path);
-    notify(QStringLiteral("El recibo se guardó en %1.").arg(QDir::toNativeSeparators(path)));
+    notify(QStringLiteral("%1 se guardó en %2.").arg(sentenceStart(document.what), QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -266,9 +284,9 @@ QString safeWords(const QString& text)
 
 } // namespace
 
-QString pdfFileName(const QString& teacher, QDate date)
+QString pdfFileName(const QString& teacher, QDate date, const QString& first)
 {
-    QStringList parts{QStringLiteral("Recibo")};
+    QStringList parts{first};
     const QString name = safeWords(teacher);
     if (!name.isEmpty())
         parts << name;
@@ -294,28 +312,32 @@ void PayslipWindow::createPdfAction()
     // their own menus.
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(ui_->GuardarPdf, &QPushButton::clicked, pdfAction_, &QAction::trigger);
-    connect(pdfAction_, &QAction::triggered, this, [this] {
-        // Not while a print or another save is asking its questions.
-        if (printing_)
-            return;
-        // The page "Imprimir" would print on.
-        const Printers printers = printHooks_.printers ? printHooks_.printers() : cupsPrinters();
-        const QPageSize paper = printers.defaultPaper.value_or(usualPageSize());
-        if (printHooks_.pdfPath) {
-            const QScopedValueRollback busy(printing_, true);
-            if (savePdfTo(printHooks_.pdfPath(suggestedPdfPath()), paper))
-                ui_->showPrintedColours();
-            return;
-        }
-        printing_ = true;
-        auto* dialog = new QFileDialog(this);
-        dialog->setObjectName(QStringLiteral("dialogoGuardarPdf"));
-        setUpPdfDialog(*dialog, suggestedPdfPath());
-        connect(dialog, &QDialog::finished, this, [this] { printing_ = false; });
-        openFileDialog(dialog, this, [this, paper](const QString& path) {
-            if (savePdfTo(path, paper))
-                ui_->showPrintedColours();
-        });
+    connect(pdfAction_, &QAction::triggered, this,
+            [this] { savePaperAsPdf(payslipPaper(), [this] { ui_->showPrintedColours(); }); });
+}
+
+void PayslipWindow::savePaperAsPdf(const PaperDocument& document, const std::function<void()>& saved)
+{
+    // Not while a print or another save is asking its questions.
+    if (printing_)
+        return;
+    // The page "Imprimir" would print on.
+    const Printers printers = printHooks_.printers ? printHooks_.printers() : cupsPrinters();
+    const QPageSize paper = printers.defaultPaper.value_or(usualPageSize());
+    if (printHooks_.pdfPath) {
+        const QScopedValueRollback busy(printing_, true);
+        if (savePdfTo(printHooks_.pdfPath(suggestedPdfPath(document)), paper, document) && saved)
+            saved();
+        return;
+    }
+    printing_ = true;
+    auto* dialog = new QFileDialog(this);
+    dialog->setObjectName(QStringLiteral("dialogoGuardarPdf"));
+    setUpPdfDialog(*dialog, suggestedPdfPath(document));
+    connect(dialog, &QDialog::finished, this, [this] { printing_ = false; });
+    openFileDialog(dialog, this, [this, paper, document, saved](const QString& path) {
+        if (savePdfTo(path, paper, document) && saved)
+            saved();
     });
 }
 

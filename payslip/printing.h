@@ -1,13 +1,31 @@
 #pragma once
 // The payslip on paper outside "Imprimir": its paper version saved as a
-// PDF, the buttons that start a job, and the file name suggested for the PDF.
+// PDF, what any page about the payslip needs to go to a printer or a PDF,
+// the buttons that start a job, and the file name suggested for the PDF.
+#include "payslip/cups_queue.h"
+
 #include <QDate>
 #include <QString>
+
+#include <functional>
 
 class QPageSize;
 class QWidget;
 
 namespace haberes {
+
+// A page for the printer or a PDF file: the payslip's paper version, or
+// another page about the payslip. The same printers, questions and PDF
+// folder serve every one.
+struct PaperDocument {
+    QString title;    // the job's name and the PDF's title
+    QString what;     // what the messages call it: "el recibo"
+    QString fileName; // the PDF's suggested name
+    PaperPdf render;  // the PDF for a page size; empty when it cannot be made
+    // The PDF on that paper into a file; false when it cannot be written, a
+    // file already there then left as it was.
+    std::function<bool(const QString& path, const QPageSize& paper)> save;
+};
 
 class PayslipWindow;
 
@@ -25,7 +43,8 @@ void ignoreDoubleClicks(QWidget* button);
 // "Recibo-Ana-Perez-2025-03-14.pdf": the teacher's name without accents or
 // punctuation, words joined by "-", and the date; "Recibo-2025-03-14.pdf"
 // when no name is left. Only ASCII letters, digits, "-" and "." remain, so
-// the name is safe on any file system.
-QString pdfFileName(const QString& teacher, QDate date);
+// the name is safe on any file system. Another page about the payslip
+// gives its own first word ("Control-del-recibo").
+QString pdfFileName(const QString& teacher, QDate date, const QString& first = QStringLiteral("Recibo"));
 
 } // namespace haberes

@@ -5,13 +5,16 @@
 // JSON object whose members are texts, numbers, true/false or null, and
 // refuse the same texts but one kind: a number too large for a double, which
 // simdjson keeps as one no key accepts and nlohmann-json refuses. Either way
-// no record comes of it. Nested arrays and objects are checked and kept only
-// as their kind, since no record key takes one.
+// no record comes of it. An object that is a member's value keeps its own
+// members, one level down (the paid amounts by line code); arrays, and
+// anything deeper, are checked and kept only as their kind.
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace haberes::record {
+
+struct JsonMember;
 
 struct JsonValue {
     enum class Kind { text, number, boolean, null, array, object };
@@ -19,6 +22,8 @@ struct JsonValue {
     std::string text;   // Kind::text, decoded
     double number = 0;  // Kind::number; NaN when too large for a double (simdjson)
     bool boolean = false;
+    // Kind::object as a member of the top object: its members, in order.
+    std::vector<JsonMember> members;
 };
 
 struct JsonMember {

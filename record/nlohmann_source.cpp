@@ -76,6 +76,8 @@ public:
     {
         if (depth_ == 1)
             key_ = std::move(k);
+        else if (depth_ == 2)
+            innerKey_ = std::move(k);
         return true;
     }
     bool end_object() { return --depth_, true; }
@@ -107,22 +109,33 @@ private:
             return notAnObject();
         if (depth_ == 1)
             members_.push_back({key_, std::move(v)});
+        else if (std::vector<JsonMember>* inner = innerMembers())
+            inner->push_back({innerKey_, std::move(v)});
         return true;
     }
     bool open(JsonValue::Kind kind)
     {
         if (depth_ == 0 && kind != JsonValue::Kind::object)
             return notAnObject();
-        if (depth_ == 1) {
-            JsonValue v;
-            v.kind = kind;
+        JsonValue v;
+        v.kind = kind;
+        if (depth_ == 1)
             members_.push_back({key_, std::move(v)});
-        }
+        else if (std::vector<JsonMember>* inner = innerMembers())
+            inner->push_back({innerKey_, std::move(v)});
         if (++depth_ > kMaxJsonDepth) {
             what_ = "anidamiento demasiado profundo";
             return false;
         }
         return true;
+    }
+    // Where a value one level down goes: the members of a member's object
+    // (not of an array, whose elements have no key).
+    std::vector<JsonMember>* innerMembers()
+    {
+        if (depth_ != 2 || members_.empty() || members_.back().value.kind != JsonValue::Kind::object)
+            return nullptr;
+        return &members_.back().value.members;
     }
     bool notAnObject()
     {
@@ -132,6 +145,7 @@ private:
 
     std::vector<JsonMember>& members_;
     std::string key_;
+    std::string innerKey_;
     int depth_ = 0;
     const char* what_ = nullptr;
     std::size_t position_ = std::string_view::npos; // where the parser stopped, when it did

@@ -66,6 +66,7 @@ constexpr std::array kKeys{
     flag("cajacomp", &PayEntries::cajacomp),
     flag("Seguro3011", &PayEntries::Seguro3011),
     RecordKey{.name = "comentario", .kind = KeyKind::text, .own = &PayRecord::comentario},
+    RecordKey{.name = "cobrado", .kind = KeyKind::paid, .written = Written::unlessAbsent},
 };
 
 std::size_t keyHash(std::string_view n)

@@ -3,6 +3,7 @@
 // saved entries files): one row each, in the record's order. Reading a
 // record, writing one and naming a refused field all go through this table.
 #include "engine/pay_input.h"
+#include "engine/payslip_control.h"
 
 #include <optional>
 #include <span>
@@ -16,6 +17,9 @@ namespace haberes::record {
 struct PayRecord {
     PayEntries entries;
     std::string comentario;
+    // What the paper payslip says was paid, by line code, as typed; absent
+    // unless given (an empty object is given).
+    std::optional<PaidTexts> cobrado;
 
     friend bool operator==(const PayRecord&, const PayRecord&) = default;
 };
@@ -28,6 +32,7 @@ enum class KeyKind {
     flag,      // 0 or 1: a check box
     seniority, // 0 to 12: the seniority option selected, 0 for none
     zone,      // -1 to 4: the zone list's entry, -1 for none
+    paid,      // an object of texts: amounts by line code, or "liquido"
 };
 
 // When a written record holds the key.
@@ -36,6 +41,7 @@ enum class Written {
     unlessEmpty,    // the code: absent when no row was chosen
     unlessFromCode, // a dialog box: only where it differs from what the code's row puts there
     never,          // the listed basic points: the code brings them
+    unlessAbsent,   // the paid amounts: only when given
 };
 
 struct RecordKey {

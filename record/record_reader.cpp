@@ -1,5 +1,6 @@
 #include "record/record_reader.h"
 
+#include "engine/messages.h"
 #include "engine/position_entries.h"
 
 #include <cmath>
@@ -109,6 +110,20 @@ RecordRead readRecord(JsonSource& json, std::string_view text, const PayScale& s
             else
                 return wrongType("un número entero entre -1 y 4");
             break;
+        case KeyKind::paid: {
+            if (v.kind != JsonValue::Kind::object)
+                return wrongType("un objeto");
+            PaidTexts& paid = record.cobrado.emplace();
+            for (const JsonMember& amount : v.members) {
+                const std::string field = m.key + "." + amount.key;
+                if (!isPaidKey(amount.key))
+                    return malformed(field, paidKeyMessage(amount.key));
+                if (amount.value.kind != JsonValue::Kind::text)
+                    return malformed(field, "\"" + field + "\" debe ser un texto");
+                paid.emplace_back(amount.key, amount.value.text);
+            }
+            break;
+        }
         }
     }
     static const std::vector<bool PayEntries::*> optionMembers = [] {

@@ -62,6 +62,10 @@ std::string recordText(const PayRecord& record, const PayScale& scale)
                 continue;
             break;
         case Written::never: continue;
+        case Written::unlessAbsent:
+            if (!record.cobrado)
+                continue;
+            break;
         }
         if (out.size() > 1)
             out += ',';
@@ -75,6 +79,17 @@ std::string recordText(const PayRecord& record, const PayScale& scale)
         case KeyKind::flag: appendNumber(out, e.*k.flag); break;
         case KeyKind::seniority: appendNumber(out, selectedSeniority(e)); break;
         case KeyKind::zone: appendNumber(out, e.zona); break;
+        case KeyKind::paid:
+            out += '{';
+            for (const auto& [code, amount] : *record.cobrado) {
+                if (out.back() != '{')
+                    out += ',';
+                appendJsonText(out, code, JsonEscapes::shortForms);
+                out += ':';
+                appendJsonText(out, amount, JsonEscapes::shortForms);
+            }
+            out += '}';
+            break;
         }
     }
     out += "}\n";

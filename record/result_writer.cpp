@@ -41,6 +41,7 @@ public:
         *p_++ = '"';
         return *this;
     }
+    Json& amountOrNull(const std::optional<Currency>& value) { return value ? amount(*value) : put("null"); }
     Json& number(int value)
     {
         p_ = std::to_chars(out_.room(p_, 12), p_ + 12, value).ptr;
@@ -61,9 +62,35 @@ std::string asText(auto write)
     return std::string(out.view());
 }
 
+// "due", "paid" and "difference" of a line or of the net pay.
+void writeCompared(Json& json, const ControlLine& l)
+{
+    json.put("\"due\": ")
+        .amountOrNull(l.due)
+        .put(", \"paid\": ")
+        .amountOrNull(l.paid)
+        .put(", \"difference\": ")
+        .amountOrNull(l.difference)
+        .put("}");
+}
+
+void writeControl(Json& json, const PayslipControl& c)
+{
+    json.put(", \"control\": {\"lines\": [");
+    bool first = true;
+    for (const ControlLine& l : c.lines) {
+        json.member(first ? std::string_view("{\"code\": ") : std::string_view(", {\"code\": "), l.code).put(", ");
+        writeCompared(json, l);
+        first = false;
+    }
+    json.put("], \"liquido\": {");
+    writeCompared(json, c.liquido);
+    json.put("}");
+}
+
 } // namespace
 
-void writePayslipJson(OutputBuffer& out, const Payslip& p)
+void writePayslipJson(OutputBuffer& out, const Payslip& p, const PayslipControl* control)
 {
     Json json(out);
     json.member("{\"ok\": true, \"docente\": ", p.docente)
@@ -108,7 +135,10 @@ void writePayslipJson(OutputBuffer& out, const Payslip& p)
         .member(", \"thaberes\": ", p.thaberes)
         .member(", \"tdescuentos\": ", p.tdescuentos)
         .member(", \"liquido\": ", p.liquido)
-        .put("}}");
+        .put("}");
+    if (control)
+        writeControl(json, *control);
+    json.put("}");
 }
 
 void writeRefusalJson(OutputBuffer& out, const Refusal& r)
@@ -127,9 +157,9 @@ void writeMalformedJson(OutputBuffer& out, const std::optional<std::string>& key
     Json(out).put("{\"ok\": false, \"field\": ").textOrNull(key).member(", \"error\": ", error).put("}");
 }
 
-std::string payslipJson(const Payslip& p)
+std::string payslipJson(const Payslip& p, const PayslipControl* control)
 {
-    return asText([&p](OutputBuffer& out) { writePayslipJson(out, p); });
+    return asText([&](OutputBuffer& out) { writePayslipJson(out, p, control); });
 }
 
 std::string refusalJson(const Refusal& r)

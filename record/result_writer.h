@@ -3,6 +3,7 @@
 // output buffer by a batch, or as texts for tests and checks. A refused
 // field is named by its record key.
 #include "engine/calculate.h"
+#include "engine/payslip_control.h"
 #include "record/output_buffer.h"
 
 #include <optional>
@@ -11,11 +12,12 @@
 
 namespace haberes::record {
 
-void writePayslipJson(OutputBuffer& out, const Payslip& payslip);
+// With the paid amounts compared, the payslip's result carries "control".
+void writePayslipJson(OutputBuffer& out, const Payslip& payslip, const PayslipControl* control = nullptr);
 void writeRefusalJson(OutputBuffer& out, const Refusal& refusal);
 void writeMalformedJson(OutputBuffer& out, const std::optional<std::string>& key, std::string_view error);
 
-std::string payslipJson(const Payslip& payslip);
+std::string payslipJson(const Payslip& payslip, const PayslipControl* control = nullptr);
 std::string refusalJson(const Refusal& refusal);
 std::string malformedJson(const std::optional<std::string>& key, const std::string& error);
 

@@ -310,7 +310,8 @@ private:
             od::object object;
             if (auto e = v.get_object().get(object))
                 return e;
-            return members_(object, nullptr, depth);
+            // A member's object keeps its members; deeper ones are only checked.
+            return members_(object, depth == 1 ? &out.members : nullptr, depth);
         }
         }
         return simdjson::TAPE_ERROR;

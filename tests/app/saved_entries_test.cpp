@@ -7,6 +7,7 @@
 #include "entry/entries_menu.h"
 #include "entry/entry_window.h"
 #include "entry/position_dialog.h"
+#include "payslip/paid_check_window.h"
 #include "payslip/payslip_window.h"
 
 #include <QAction>
@@ -247,6 +248,85 @@ TEST_F(SavedEntriesTest, SavedOpenedAndComputedIsTheTypedPayslip)
 
         expectShowsCli(cli(pathToSave));
     }
+}
+
+// The paid amounts typed against a payslip are saved with its entries,
+// opened again with them, and haberes-cli compares the file's amounts
+// exactly as the window does. Nothing typed, nothing saved.
+TEST_F(SavedEntriesTest, PaidAmountsSavedAndOpenedAgainAndComparedAsHaberesCliDoes)
+{
+    typePosition();
+    calcular();
+    pathToSave = file("sin-cobrado.json");
+    menu()->save();
+    EXPECT_FALSE(read(pathToSave).contains("cobrado"));
+
+    click(payslipButton("compararCobrado"));
+    PaidCheckWindow* check = payslipWindow()->paidCheck();
+    ASSERT_TRUE(check->isVisible());
+    type(control<QLineEdit>(check, "cobrado_001"), "3000");
+    type(control<QLineEdit>(check, "cobrado_332"), "1.5");
+    click(control<QPushButton>(check, "agregarCodigo"));
+    type(control<QLineEdit>(check, "codigoAgregado_1"), "9");
+    type(control<QLineEdit>(check, "cobradoAgregado_1"), "7,25");
+    type(control<QLineEdit>(check, "cobrado_liquido"), "10000");
+    pathToSave = file("cobrado.json");
+    menu()->save();
+    // As typed, the refused "1.5" too: the teacher mends it when she opens it.
+    EXPECT_TRUE(read(pathToSave).contains(R"("cobrado":{"001":"3000","332":"1.5","9":"7,25","liquido":"10000"})"))
+        << read(pathToSave).constData();
+
+    restart();
+    pathToOpen = pathToSave;
+    menu()->open();
+    ASSERT_TRUE(fileNotices.isEmpty()) << fileNotices.join('\n').toStdString();
+    click(control<QPushButton>(dialog(), "Command1"));
+    calcular();
+    check = payslipWindow()->paidCheck();
+    EXPECT_EQ(control<QLineEdit>(check, "cobrado_001")->text(), "3000");
+    EXPECT_EQ(control<QLineEdit>(check, "cobrado_332")->text(), "1.5");
+    EXPECT_EQ(control<QLineEdit>(check, "codigoAgregado_1")->text(), "9");
+    EXPECT_EQ(control<QLineEdit>(check, "cobrado_liquido")->text(), "10000");
+    EXPECT_EQ(control<QLabel>(check, "marca_001")->text(), "Difiere");
+
+    // haberes-cli refuses the amount the window refuses, with its message.
+    const QJsonObject refused = cli(pathToSave);
+    EXPECT_EQ(refused.value("field").toString(), "cobrado.332");
+    EXPECT_EQ(refused.value("error").toString(), control<QLabel>(check, "avisoControl")->text());
+
+    // Mended and saved: the same comparison, line by line.
+    type(control<QLineEdit>(check, "cobrado_332"), "1,5");
+    menu()->save();
+    const QJsonObject out = cli(pathToSave);
+    ASSERT_TRUE(out.value("ok").toBool()) << QJsonDocument(out).toJson().constData();
+    const QJsonObject control = out.value("control").toObject();
+    const QJsonArray lines = control.value("lines").toArray();
+    const PayslipControl& shown = check->check().control;
+    ASSERT_EQ(lines.size(), qsizetype(shown.lines.size()));
+    const auto canonical = [](const std::optional<Currency>& amount) {
+        return amount ? QJsonValue(QString::fromStdString(formatAmount(*amount, "."))) : QJsonValue();
+    };
+    for (std::size_t i = 0; i < shown.lines.size(); ++i) {
+        const QJsonObject line = lines.at(qsizetype(i)).toObject();
+        const ControlLine& l = shown.lines[i];
+        SCOPED_TRACE(l.code);
+        EXPECT_EQ(line.value("code").toString().toStdString(), l.code);
+        EXPECT_EQ(line.value("due"), canonical(l.due));
+        EXPECT_EQ(line.value("paid"), canonical(l.paid));
+        EXPECT_EQ(line.value("difference"), canonical(l.difference));
+    }
+    EXPECT_EQ(lines.at(0).toObject().value("paid").toString(), "3000");
+    EXPECT_EQ(lines.last().toObject().value("code").toString(), "9");
+    EXPECT_EQ(lines.last().toObject().value("difference").toString(), "7.25");
+    const QJsonObject liquido = control.value("liquido").toObject();
+    EXPECT_EQ(liquido.value("paid").toString(), "10000");
+    EXPECT_EQ(liquido.value("due"), canonical(shown.liquido.due));
+    EXPECT_EQ(liquido.value("difference"), canonical(shown.liquido.difference));
+
+    // A file without amounts clears those typed.
+    pathToOpen = file("sin-cobrado.json");
+    menu()->open();
+    EXPECT_TRUE(check->paidTexts().empty());
 }
 
 // Saving what was opened writes the same bytes.

@@ -20,6 +20,8 @@ Payslip sample()
     p.append("052", "Adicional", "", ticks(105000), Column::earnings);
     p.append("052", "Adicional", "", ticks(22500), Column::earnings);
     p.append("510", "Aporte", "3 %", Currency::pesos(30), Column::deductions);
+    p.totalhab = ticks(10127500);
+    p.totaldesc = Currency::pesos(30);
     p.totalliq = ticks(9827500);
     return p;
 }
@@ -132,6 +134,49 @@ TEST(PayslipControl, BadAmountsAndKeysAreRefusedNamingTheKey)
             EXPECT_EQ(r.message, row.message) << row.key;
         }
     }
+}
+
+TEST(PayslipControl, EachComputedCodeKeepsItsConceptColumnAndExplanation)
+{
+    Payslip p = sample();
+    p.explanations.emplace();
+    p.explanations->lines.resize(4);
+    p.explanations->lines[1] = fixedAmount(ticks(105000), "media jornada");
+    p.explanations->lines[2] = fixedAmount(ticks(22500), "resto");
+    const PayslipControl due = dueOf(p);
+    ASSERT_EQ(due.lines.size(), 3u);
+    EXPECT_EQ(due.lines[0].concepto, "Asign. de la categoría");
+    EXPECT_EQ(due.lines[0].column, Column::earnings);
+    EXPECT_EQ(due.lines[2].column, Column::deductions);
+    // The two 052 lines explained one under the other.
+    EXPECT_EQ(due.lines[1].explanation, "media jornada: $ 10,5\nresto: $ 2,25");
+    EXPECT_EQ(due.haberes.due, ticks(10127500));
+    EXPECT_EQ(due.descuentos.due, Currency::pesos(30));
+    EXPECT_FALSE(due.extraCodes());
+}
+
+TEST(PayslipControl, AColumnTotalIsPaidOnceEachOfItsCodesIsTyped)
+{
+    // One of the two earnings codes typed: the paid total is not known.
+    const ControlResult part = comparePaid(sample(), {{"001", "1000"}, {"liquido", "982,75"}}, kComma);
+    ASSERT_TRUE(part.control);
+    EXPECT_FALSE(part.control->haberes.paid);
+    EXPECT_FALSE(part.control->haberes.difference);
+    EXPECT_FALSE(part.control->descuentos.paid);
+
+    // All typed, 510 a cent and a half short; a code not computed enters
+    // neither total.
+    const ControlResult all = comparePaid(
+        sample(), {{"001", "1000"}, {"052", "12,75"}, {"510", "29,985"}, {"9", "100"}}, kComma);
+    ASSERT_TRUE(all.control);
+    EXPECT_EQ(all.control->haberes.paid, ticks(10127500));
+    EXPECT_EQ(all.control->haberes.difference, Currency());
+    EXPECT_FALSE(all.control->haberes.differs());
+    EXPECT_EQ(all.control->descuentos.paid, ticks(299850));
+    EXPECT_EQ(all.control->descuentos.difference, ticks(-150));
+    EXPECT_TRUE(all.control->descuentos.differs());
+    EXPECT_TRUE(all.control->extraCodes());
+    EXPECT_FALSE(all.control->liquido.paid);
 }
 
 } // namespace

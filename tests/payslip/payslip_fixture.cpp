@@ -26,11 +26,11 @@ PayEntries position(const char* code, const char* name, const char* points)
     return e;
 }
 
-Payslip computed(const PayEntries& entries, int expectedRows)
+Payslip computed(const PayEntries& entries, int expectedRows, Explain explain = Explain::no)
 {
     NumberFormat format;
     format.decimalSeparator = ",";
-    CalcResult result = calculate(entries, format);
+    CalcResult result = calculate(entries, format, builtinScale(), explain);
     if (!result.ok())
         throw std::runtime_error("refused: " + result.refusal.message);
     Payslip payslip = *result.payslip;
@@ -42,9 +42,9 @@ Payslip computed(const PayEntries& entries, int expectedRows)
 
 } // namespace
 
-Payslip position604()
+Payslip position604(bool explained)
 {
-    return computed(position("604", "Asesor Pedagógico", "3146"), 11);
+    return computed(position("604", "Asesor Pedagógico", "3146"), 11, explained ? Explain::yes : Explain::no);
 }
 
 Payslip fullPosition(bool spouse)

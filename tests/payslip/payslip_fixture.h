@@ -12,8 +12,9 @@
 
 namespace haberes::test {
 
-// Position 604 with seniority and four deductions: 11 rows.
-Payslip position604();
+// Position 604 with seniority and four deductions: 11 rows; with its
+// explanations when asked.
+Payslip position604(bool explained = false);
 // Every concept a position can have: 25 rows, line 1010 (no quantity) on
 // row 16. Without the spouse, row 16 is line 440 with a quantity.
 Payslip fullPosition(bool spouse = true);

@@ -56,6 +56,16 @@ void expectSameReading(const std::string& text)
         EXPECT_EQ(a[i].value.boolean, b[i].value.boolean) << text;
         EXPECT_TRUE(sameNumber(a[i].value.number, b[i].value.number))
             << text << ": " << a[i].value.number << " " << b[i].value.number;
+        // A member's object: its members, one level down.
+        const auto& innerA = a[i].value.members;
+        const auto& innerB = b[i].value.members;
+        ASSERT_EQ(innerA.size(), innerB.size()) << text;
+        for (std::size_t j = 0; j < innerA.size(); ++j) {
+            EXPECT_EQ(innerA[j].key, innerB[j].key) << text;
+            EXPECT_EQ(innerA[j].value.kind, innerB[j].value.kind) << text;
+            EXPECT_EQ(innerA[j].value.text, innerB[j].value.text) << text;
+            EXPECT_TRUE(innerA[j].value.members.empty() && innerB[j].value.members.empty()) << text;
+        }
     }
     const RecordRead readA = readRecord(simd, text);
     const RecordRead readB = readRecord(nlohmann, text);
@@ -97,6 +107,13 @@ TEST(ParsersAgree, OnTheCommandsKindsOfLine)
         "not json",
         "[1, 2]",
         "{}",
+        R"({"cobrado": {"001": "12,5", "liquido": "9", "001": "3"}, "docente": "x"})",
+        R"({"cobrado": {}})",
+        R"({"cobrado": {"001": 12.5}})",
+        R"({"cobrado": {"001": {"a": "1"}, "9": ["2"]}})",
+        R"({"cobrado": [{"001": "1"}]})",
+        R"({"cobrado": {"A1": "1"}})",
+        R"({"x": [{"001": "1"}], "cobrado": {"1": "2"}})",
     };
     for (const char* line : lines)
         expectSameReading(line);

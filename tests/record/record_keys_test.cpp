@@ -43,10 +43,11 @@ TEST(RecordKeys, NamesAndPlacesAreUniqueAndEachKindHasItsPlace)
         case KeyKind::option: EXPECT_NE(k.option, nullptr) << k.name; break;
         case KeyKind::flag: EXPECT_NE(k.flag, nullptr) << k.name; break;
         case KeyKind::seniority:
-        case KeyKind::zone: break;
+        case KeyKind::zone:
+        case KeyKind::paid: break;
         }
     }
-    EXPECT_EQ(names.size(), 36u);
+    EXPECT_EQ(names.size(), 37u);
     EXPECT_EQ(boxes.size(), 18u); // every box of the two windows that holds a text
 }
 

@@ -108,3 +108,28 @@ TEST(RecordReader, WholeNumbersInAnyJsonForm)
     EXPECT_EQ(r.record->entries.zona, -1);
     EXPECT_TRUE(r.record->entries.Option[11]);
 }
+
+TEST(RecordReader, PaidAmountsKeptAsTypedInTheirOrderAndOnlyWhenGiven)
+{
+    EXPECT_FALSE(read("{}").record->cobrado);
+    const RecordRead empty = read(R"({"cobrado": {}})");
+    ASSERT_TRUE(empty.record);
+    EXPECT_EQ(empty.record->cobrado, PaidTexts{});
+    const RecordRead r = read(R"({"cobrado": {"liquido": " 1.234,5 ", "1003": "x", "001": "12,5"}})");
+    ASSERT_TRUE(r.record) << r.error;
+    EXPECT_EQ(r.record->cobrado, (PaidTexts{{"liquido", " 1.234,5 "}, {"1003", "x"}, {"001", "12,5"}}));
+}
+
+TEST(RecordReader, PaidAmountsAreTextsUnderLineCodes)
+{
+    expectMalformed(R"({"cobrado": ["1"]})", "cobrado", R"("cobrado" debe ser un objeto)");
+    expectMalformed(R"({"cobrado": "1"})", "cobrado", R"("cobrado" debe ser un objeto)");
+    expectMalformed(R"({"cobrado": {"001": 12.5}})", "cobrado.001", R"("cobrado.001" debe ser un texto)");
+    expectMalformed(R"({"cobrado": {"001": {"a": "1"}}})", "cobrado.001", R"("cobrado.001" debe ser un texto)");
+    expectMalformed(R"({"cobrado": {"001": "1", "00001": "1"}})", "cobrado.00001",
+                    "«00001» no es un código de línea: usá el código como figura en el recibo, de una a cuatro "
+                    "cifras (por ejemplo 001), o «liquido» para el líquido a pagar");
+    expectMalformed(R"({"cobrado": {"Liquido": "1"}})", "cobrado.Liquido",
+                    "«Liquido» no es un código de línea: usá el código como figura en el recibo, de una a cuatro "
+                    "cifras (por ejemplo 001), o «liquido» para el líquido a pagar");
+}

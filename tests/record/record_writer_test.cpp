@@ -102,6 +102,12 @@ TEST(RecordWriter, ReadBackItIsTheSameRecord)
     choosePositionByCode(unknownCode.entries, "123");
     unknownCode.entries.punbas = "900";
     records.push_back(unknownCode);
+    PayRecord paid = position();
+    paid.cobrado = PaidTexts{{"001", "2814,73"}, {"9", " 1.5 \"x\""}, {"liquido", "4200"}};
+    records.push_back(paid);
+    PayRecord nothingPaid;
+    nothingPaid.cobrado.emplace();
+    records.push_back(nothingPaid);
 
     SimdjsonSource simd;
     NlohmannSource nlohmann;
@@ -113,4 +119,16 @@ TEST(RecordWriter, ReadBackItIsTheSameRecord)
             EXPECT_EQ(*back.record, r) << text;
         }
     }
+}
+
+TEST(RecordWriter, PaidAmountsOnlyWhenGivenInTheOrderTyped)
+{
+    EXPECT_EQ(recordText(PayRecord{}).find("cobrado"), std::string::npos);
+    PayRecord r;
+    r.cobrado = PaidTexts{{"liquido", "4200"}, {"001", "2814,73"}};
+    const std::string text = recordText(r);
+    EXPECT_NE(text.find(R"("cobrado":{"liquido":"4200","001":"2814,73"},"comentario")"), std::string::npos)
+        << text;
+    r.cobrado.emplace();
+    EXPECT_NE(recordText(r).find(R"("cobrado":{},)"), std::string::npos);
 }

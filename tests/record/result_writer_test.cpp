@@ -3,6 +3,8 @@
 #include "record/output_buffer.h"
 #include "record/result_writer.h"
 
+#include "engine/payslip_control.h"
+
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
@@ -48,4 +50,29 @@ TEST(ResultJson, AppendsAfterWhatIsBufferedAndGrowsAsNeeded)
     ASSERT_TRUE(all.starts_with("start\n{\"ok\": false, \"field\": \"clave\", \"error\": \"\\\"\\\""));
     EXPECT_TRUE(all.ends_with("{\"ok\": false, \"field\": null, \"error\": \"fin\"}"));
     EXPECT_EQ(all.size(), 6 + (42 + 2 * huge.size() + 2) + 44);
+}
+
+TEST(ResultJson, PaidAgainstDueAfterTheTotalsOnlyWhenCompared)
+{
+    using namespace haberes;
+    Payslip p;
+    p.decimalSeparator = ",";
+    p.append("001", "Asign. de la categoría", "1", Currency::pesos(1000), Column::earnings);
+    p.append("510", "Seguro 3011", "2 %", Currency::fromTicks(205000), Column::deductions);
+    p.totalhab = Currency::pesos(1000);
+    p.totaldesc = Currency::fromTicks(205000);
+    p.totalliq = Currency::fromTicks(9795000);
+    EXPECT_EQ(payslipJson(p).find("control"), std::string::npos);
+
+    const ControlResult c = comparePaid(p, {{"510", "20"}, {"9", "1,5"}, {"liquido", "979,5"}}, NumberFormat{","});
+    ASSERT_TRUE(c.control);
+    const std::string json = payslipJson(p, &*c.control);
+    const std::string expected =
+        R"("totals": {"totalhab": "1000", "totaldesc": "20.5", "totalliq": "979.5", "thaberes": "", )"
+        R"("tdescuentos": "", "liquido": ""}, "control": {"lines": [)"
+        R"({"code": "001", "due": "1000", "paid": null, "difference": null}, )"
+        R"({"code": "510", "due": "20.5", "paid": "20", "difference": "-0.5"}, )"
+        R"({"code": "9", "due": null, "paid": "1.5", "difference": "1.5"}], )"
+        R"("liquido": {"due": "979.5", "paid": "979.5", "difference": "0"}}})";
+    EXPECT_TRUE(json.ends_with(expected)) << json;
 }
