@@ -12,6 +12,11 @@ const types = {
 export const serve = (site) => new Promise((resolve) => {
   const server = createServer(async (req, res) => {
     const url = new URL(req.url, 'http://127.0.0.1');
+    // A blank page beside the site, to measure against.
+    if (url.pathname === '/blank.html') {
+      res.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' }).end('<!doctype html><title>blank</title>');
+      return;
+    }
     let file = decodeURIComponent(url.pathname);
     if (file.endsWith('/')) file += 'index.html';
     const full = path.join(site, path.normalize(file));
