@@ -45,10 +45,7 @@ Program::Program(QObject* parent)
     connect(entry_.get(), &EntryWindow::calcularRequested, this, &Program::calcular);
     connect(entry_.get(), &EntryWindow::salirRequested, this, &Program::quitRequested);
     connect(entry_.get(), &EntryWindow::positionHeaderChosen, this, &Program::onPositionHeader);
-    connect(entry_.get(), &EntryWindow::scaleChanged, this, [this] {
-        if (payslip_)
-            payslip_->setScaleTitle(qtext(entry_->scale().tituloRecibo));
-    });
+    connect(entry_.get(), &EntryWindow::scaleChanged, this, &Program::onScaleChanged);
     entry_->scaleChoice()->setCatalog(findScales(), QDate::currentDate());
     entriesMenu_ = std::make_unique<EntriesMenu>(
         entry_.get(), EntriesMenu::Entries{[this] { return savedEntries(); },
@@ -76,7 +73,6 @@ PayslipWindow* Program::ensurePayslipWindow()
 {
     if (!payslip_) {
         payslip_ = std::make_unique<PayslipWindow>();
-        payslip_->setScaleTitle(qtext(entry_->scale().tituloRecibo));
         connect(payslip_.get(), &PayslipWindow::volverRequested, entry_.get(), &EntryWindow::returnFromPayslip);
         connect(payslip_.get(), &PayslipWindow::salirRequested, this, &Program::quitRequested);
         if (pendingHeader_) {
@@ -99,20 +95,43 @@ void Program::onPositionHeader(const PositionTexts& texts)
 
 void Program::calcular()
 {
+    if (const std::optional<Refusal> refusal = showCalculated())
+        refuse(*refusal);
+}
+
+std::optional<Refusal> Program::showCalculated()
+{
     const PayEntries entries = entriesFromWindows(*entry_);
     // Each line of the window tells how it was formed.
     CalcResult result = calculate(entries, numberFormat(QLocale()), entry_->scale(), Explain::yes);
-    if (!result.ok()) {
-        if (result.refusal.field)
-            refuseField(*result.refusal.field, qtext(result.refusal.message));
-        else
-            entry_->showNoPayBasisMessage();
-        return;
-    }
+    if (!result.ok())
+        return std::move(result.refusal);
     result.payslip->date = utf8(payslipDate(QLocale(), QDateTime::currentDateTime()));
     PayslipWindow* window = ensurePayslipWindow();
     window->showPayslip(*result.payslip);
     window->raise();
+    return std::nullopt;
+}
+
+// A payslip on view always belongs to the chosen scale: computed again under
+// the new one, or closed with the reason when the entries no longer compute.
+void Program::onScaleChanged()
+{
+    if (!payslip_ || !payslip_->isVisible())
+        return;
+    const std::optional<Refusal> refusal = showCalculated();
+    if (!refusal)
+        return;
+    payslip_->hide();
+    refuse(*refusal);
+}
+
+void Program::refuse(const Refusal& refusal)
+{
+    if (refusal.field)
+        refuseField(*refusal.field, qtext(refusal.message));
+    else
+        entry_->showNoPayBasisMessage();
 }
 
 SavedEntries Program::savedEntries() const

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 namespace haberes {
 
@@ -15,6 +16,7 @@ class EntryWindow;
 class PayslipWindow;
 struct SavedEntries;
 struct PositionTexts;
+struct Refusal;
 
 class Program : public QObject {
     Q_OBJECT
@@ -43,6 +45,11 @@ signals:
 
 private:
     PayslipWindow* ensurePayslipWindow();
+    // The payslip of what the windows hold, under the chosen scale, in the
+    // payslip window; else why not, and the window is left as it was.
+    std::optional<Refusal> showCalculated();
+    void onScaleChanged();
+    void refuse(const Refusal& refusal);
     void onPositionHeader(const PositionTexts& texts);
     void refuseField(Field field, const QString& message);
     SavedEntries savedEntries() const;

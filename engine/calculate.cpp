@@ -46,6 +46,7 @@ CalcResult calculate(const PayEntries& entries, const NumberFormat& format, cons
     slip.decimalSeparator = format.decimalSeparator;
     slip.docente = entries.docente;
     slip.escala = scale.nombre;
+    slip.titulo = scale.tituloRecibo;
     if (explain == Explain::yes)
         slip.explanations.emplace().lines.reserve(Payslip::kRows);
 

@@ -50,6 +50,7 @@ struct Payslip {
 
     std::string docente;
     InlineText<46> escala; // name of the scale it was priced with
+    InlineText<46> titulo; // that scale's title over the payslip
     std::string date; // supplied by whoever shows the payslip
     PayslipHeader header;
     // In the order appended: line k has row k.

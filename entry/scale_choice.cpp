@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -14,10 +15,29 @@
 
 namespace haberes {
 
+namespace {
+
+// The name, and for a scale not yet in force the month it starts: chosen by
+// mistake it would price months it does not belong to.
+QString itemText(const PayScale& scale, QDate today)
+{
+    const QString name = qtext(scale.nombre);
+    if (inForce(scale, today))
+        return name;
+    const QString month = QLocale(QLocale::Spanish, QLocale::Argentina)
+                              .standaloneMonthName(scale.vigenciaMes, QLocale::LongFormat)
+                              .toLower();
+    return QStringLiteral("%1 (todavía no rige: desde %2 de %3)").arg(name, month).arg(scale.vigenciaAnio);
+}
+
+} // namespace
+
 struct ScaleChoice::State {
     // In the order the box lists them.
     std::vector<ScaleEntry> scales;
     QString userFolder = userScaleFolder();
+    // Whether a scale is in force is judged against this day.
+    QDate today = QDate::currentDate();
     QPointer<QMessageBox> message;
 };
 
@@ -68,7 +88,7 @@ void ScaleChoice::fill(int current)
         const QSignalBlocker quiet(box_);
         box_->clear();
         for (const ScaleEntry& e : state_->scales) {
-            box_->addItem(qtext(e.scale->nombre));
+            box_->addItem(itemText(*e.scale, state_->today));
             box_->setItemData(box_->count() - 1,
                               e.builtin() ? QStringLiteral("Escala incorporada, vigente desde %1").arg(effectiveMonth(*e.scale))
                                           : QStringLiteral("%1, vigente desde %2").arg(e.path, effectiveMonth(*e.scale)),
@@ -82,6 +102,7 @@ void ScaleChoice::fill(int current)
 void ScaleChoice::setCatalog(const ScaleCatalog& catalog, QDate today)
 {
     state_->scales = catalog.scales;
+    state_->today = today;
     fill(static_cast<int>(startingScale(catalog, today)));
     if (!catalog.problems.isEmpty())
         notice(QStringLiteral("Estas escalas quedaron fuera:\n\n") + catalog.problems.join(u'\n'));

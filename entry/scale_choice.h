@@ -33,7 +33,8 @@ public:
 
     void setHooks(Hooks hooks);
     // Offers the catalog's scales, starting on the newest whose month is not
-    // after today's, and tells of the files it left out.
+    // after today's, and tells of the files it left out. A scale whose month
+    // is after today's says so beside its name.
     void setCatalog(const ScaleCatalog& catalog, QDate today);
     // Where "Abrir escala…" keeps its copies (the user's scale folder).
     void setUserFolder(const QString& folder);

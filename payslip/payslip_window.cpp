@@ -67,6 +67,8 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
     netWarning_->setVisible(payslip.totalliq < Currency());
     showExplanations(payslip);
 
+    // The title comes with the amounts, so that they never belong to two scales.
+    ui_->Label3->setText(qs(payslip.titulo));
     setFittedText(ui_->docente, qs(payslip.docente), ui_->font);
     setFittedText(ui_->Text10, qs(payslip.date), ui_->font);
     showHeader(payslip.header);
@@ -88,11 +90,6 @@ void PayslipWindow::setPositionHeader(const QString& numcargo, const QString& pu
     setFittedText(ui_->jorcom, jorcom, ui_->font);
     setFittedText(ui_->tardif, tardif, ui_->font);
     setFittedText(ui_->compbas, compbas, ui_->font);
-}
-
-void PayslipWindow::setScaleTitle(const QString& title)
-{
-    ui_->Label3->setText(title);
 }
 
 QString PayslipWindow::comment() const

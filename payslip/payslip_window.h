@@ -29,17 +29,14 @@ public:
     ~PayslipWindow() override;
 
     // Empties the rows, writes every line, the header, the totals block
-    // (moved by the row count), the teacher's name and payslip.date, then
-    // enables and shows the window.
+    // (moved by the row count), the scale's title, the teacher's name and
+    // payslip.date, then enables and shows the window.
     void showPayslip(const Payslip& payslip);
 
     // "Listo" of the position dialog copies its texts into the header
     // boxes numcargo, punbasicos, proljor, jorcom, tardif and compbas.
     void setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
                            const QString& jorcom, const QString& tardif, const QString& compbas);
-
-    // The title over the payslip (Label3): the chosen scale's.
-    void setScaleTitle(const QString& title);
 
     // "Guardar PDF…" (Ctrl+S): the paper version saved as a PDF, no
     // printer needed; also in the window's context menu.

@@ -81,11 +81,15 @@ ScaleCatalog findScales(const QStringList& folders)
     return catalog;
 }
 
+bool inForce(const PayScale& scale, QDate today)
+{
+    return monthNumber(scale) <= today.year() * 12 + (today.month() - 1);
+}
+
 std::size_t startingScale(const ScaleCatalog& catalog, QDate today)
 {
-    const int now = today.year() * 12 + (today.month() - 1);
     for (std::size_t i = 0; i < catalog.scales.size(); ++i)
-        if (monthNumber(*catalog.scales[i].scale) <= now)
+        if (inForce(*catalog.scales[i].scale, today))
             return i;
     return catalog.scales.empty() ? 0 : catalog.scales.size() - 1;
 }

@@ -37,6 +37,9 @@ QString userScaleFolder();
 // in an earlier folder hides the same name in later ones.
 ScaleCatalog findScales(const QStringList& folders = scaleFolders());
 
+// Whether the scale's effective month is not after today's.
+bool inForce(const PayScale& scale, QDate today);
+
 // The scale to start on: the newest whose month is not after today's (the
 // oldest when all are).
 std::size_t startingScale(const ScaleCatalog& catalog, QDate today);

@@ -1,9 +1,12 @@
 // main() of the test programs that create widgets. Before the application
-// exists it picks the offscreen display unless one was asked for, gives Qt
+// exists it gives the program a home of its own (no real settings, recent
+// files or scales), picks the offscreen display unless one was asked for, gives Qt
 // a private runtime directory (the offscreen platform complains without
 // one), and fixes the font resolution at 96 dpi so that text metrics do not
 // depend on the machine. The default locale is left alone: a test that
 // depends on it sets it with QLocale::setDefault.
+#include "tests/private_home.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +15,7 @@
 
 int main(int argc, char** argv)
 {
+    const haberes::test::PrivateHome home;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

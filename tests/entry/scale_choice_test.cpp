@@ -80,8 +80,8 @@ TEST_F(ScaleChoiceTest, NewestFirstStartingOnTheNewestNotAfterToday)
     put(folder, QStringLiteral("marzo.json"), marzo);
     put(folder, QStringLiteral("agosto.json"), scaleOf("Desde Agosto de 2.012", 2012, 8));
     window.scaleChoice()->setCatalog(findScales({folder}), QDate(2012, 7, 31));
-    EXPECT_EQ(items(box()), (QStringList{QStringLiteral("Desde Agosto de 2.012"), QStringLiteral("Desde Marzo de 2.011"),
-                                        QStringLiteral("Desde Julio de 2.010")}));
+    EXPECT_EQ(items(box()), (QStringList{QStringLiteral("Desde Agosto de 2.012 (todavía no rige: desde agosto de 2012)"),
+                                        QStringLiteral("Desde Marzo de 2.011"), QStringLiteral("Desde Julio de 2.010")}));
     EXPECT_EQ(box()->currentIndex(), 1);
     EXPECT_EQ(control<QLabel>(&window, "desde")->text(), QStringLiteral("Desde Marzo de 2.011"));
     // For a look at the window: HABERES_GRAB=file.png.
@@ -97,6 +97,35 @@ TEST_F(ScaleChoiceTest, NewestFirstStartingOnTheNewestNotAfterToday)
     EXPECT_EQ(window.porantig(), 10);
     EXPECT_EQ(control<QLineEdit>(&window, "porcantig")->text(), QStringLiteral("10 %"));
     EXPECT_EQ(control<QLabel>(&window, "desde")->text(), QStringLiteral("Desde Julio de 2.010"));
+}
+
+TEST_F(ScaleChoiceTest, AScaleNotYetInForceSaysSoFromTheMonthAfterToday)
+{
+    put(folder, QStringLiteral("dic.json"), scaleOf("Desde Diciembre de 2.026", 2026, 12));
+    put(folder, QStringLiteral("ene.json"), scaleOf("Desde Enero de 2.027", 2027, 1));
+    // The last day of its month: December is in force, January is not.
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 12, 31));
+    EXPECT_EQ(items(box()), (QStringList{QStringLiteral("Desde Enero de 2.027 (todavía no rige: desde enero de 2027)"),
+                                        QStringLiteral("Desde Diciembre de 2.026"),
+                                        QStringLiteral("Desde Julio de 2.010")}));
+    EXPECT_EQ(box()->currentIndex(), 1);
+    // The first day of the next month: both are.
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2027, 1, 1));
+    EXPECT_EQ(box()->itemText(0), QStringLiteral("Desde Enero de 2.027"));
+    EXPECT_EQ(box()->currentIndex(), 0);
+    // The label on top names the scale alone.
+    box()->setCurrentIndex(1);
+    EXPECT_EQ(control<QLabel>(&window, "desde")->text(), QStringLiteral("Desde Diciembre de 2.026"));
+}
+
+TEST_F(ScaleChoiceTest, AnOpenedScaleNotYetInForceSaysSoToo)
+{
+    window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 12, 9));
+    const QString file = put(dir.filePath(QStringLiteral("descargas")), QStringLiteral("sept.json"),
+                             scaleOf("Desde Septiembre de 2.027", 2027, 9));
+    ASSERT_TRUE(window.scaleChoice()->openFile(file));
+    EXPECT_EQ(box()->currentText(), QStringLiteral("Desde Septiembre de 2.027 (todavía no rige: desde septiembre de 2027)"));
+    EXPECT_EQ(window.scale().nombre, "Desde Septiembre de 2.027");
 }
 
 TEST_F(ScaleChoiceTest, ThePositionDialogListsTheChosenScalesPositions)
