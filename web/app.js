@@ -20,7 +20,8 @@
   })();
   const fechaTexto = () => {
     try {
-      return new Intl.DateTimeFormat(idioma, { dateStyle: 'short', timeStyle: 'short' }).format(new Date());
+      return new Intl.DateTimeFormat(idioma, { day: 'numeric', month: 'numeric', year: '2-digit', hour: '2-digit',
+        minute: '2-digit', hourCycle: 'h23' }).format(new Date());
     } catch (e) {
       return new Date().toLocaleString();
     }
