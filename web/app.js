@@ -442,6 +442,6 @@
   });
 
   // Offline after the first visit; only where service workers may run.
-  if ('serviceWorker' in navigator && (location.protocol === 'https:' || location.hostname === '127.0.0.1' || location.hostname === 'localhost'))
+  if ('serviceWorker' in navigator && window.isSecureContext)
     navigator.serviceWorker.register('sw.js').catch(() => {});
 })();
