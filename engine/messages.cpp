@@ -111,4 +111,20 @@ std::string childCountMessage(Field field, int maxCount)
     return std::string(box.subject) + " es demasiado grande: como máximo " + limit(maxCount, box);
 }
 
+std::string paidKeyMessage(std::string_view key)
+{
+    return "«" + std::string(key) +
+           "» no es un código de línea: usá el código como figura en el recibo, de una a cuatro cifras (por "
+           "ejemplo 001), o «liquido» para el líquido a pagar";
+}
+
+std::string paidAmountMessage(std::string_view key, std::string_view text, std::string_view sep,
+                              std::int64_t maxMagnitude)
+{
+    const std::string subject = key == "liquido" ? std::string("Lo cobrado como líquido")
+                                                 : "Lo cobrado en la línea " + std::string(key);
+    const BoxTerms box{subject, false, "pesos", "1234.56", true, -maxMagnitude, maxMagnitude};
+    return subject + " " + problem(box, diagnoseNumberText(text, sep), sep);
+}
+
 } // namespace haberes

@@ -28,4 +28,11 @@ std::string fieldMessage(Field field, std::string_view text, std::string_view de
 // A child count whose allowance would not fit: at most maxCount.
 std::string childCountMessage(Field field, int maxCount);
 
+// ---- What the paper payslip says was paid, line by line.
+// A key that is neither a line code nor the net pay.
+std::string paidKeyMessage(std::string_view key);
+// A paid amount that does not convert: key is the line's code or "liquido".
+std::string paidAmountMessage(std::string_view key, std::string_view text, std::string_view decimalSeparator,
+                              std::int64_t maxMagnitude);
+
 } // namespace haberes
