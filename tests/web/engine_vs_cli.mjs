@@ -119,7 +119,8 @@ for (const [what, text] of [
 ]) {
   const bad = path.join(tmp, 'mala.json');
   writeFileSync(bad, text);
-  const r = spawnSync(cli, ['--escala', bad, '--mostrar-escala'], { encoding: 'utf8' });
+  // Named as the page names it: by the file's name.
+  const r = spawnSync(path.resolve(cli), ['--escala', 'mala.json', '--mostrar-escala'], { encoding: 'utf8', cwd: tmp });
   const web = escala(text, 'mala.json');
   compared++;
   if (r.status !== 2 || web.ok || !r.stderr.includes(web.error)) {
