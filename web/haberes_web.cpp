@@ -10,7 +10,7 @@
 #include "record/record_reader.h"
 #include "record/record_writer.h"
 #include "record/result_writer.h"
-#include "scale/scale_file.h"
+#include "scale/scale_format.h"
 #include "web/web_texts.h"
 
 #include <emscripten/emscripten.h>
@@ -49,7 +49,7 @@ const ScaleInUse& scaleOf(std::string_view text, std::string_view fileName)
         last.scale = std::shared_ptr<const PayScale>(&builtinScale(), [](const PayScale*) {});
         return last;
     }
-    ScaleFileResult read = readScale(text, fileName);
+    ScaleText read = readScaleText(text, fileName);
     if (read.scale)
         last.scale = std::make_shared<const PayScale>(std::move(*read.scale));
     else
