@@ -10,6 +10,7 @@
 #include "entry/position_dialog.h"
 #include "entry/qt_text.h"
 #include "entry/scale_choice.h"
+#include "record/record_keys.h"
 #include "scale/scale_catalog.h"
 #include "payslip/payslip_window.h"
 
@@ -149,10 +150,10 @@ void Program::enterSaved(const SavedEntries& saved)
         ensurePayslipWindow()->setComment(saved.comentario);
 }
 
-// The boxes are named after their fields; the dialog's are shown first.
+// The boxes are named after their record keys; the dialog's are shown first.
 void Program::refuseField(Field field, const QString& message)
 {
-    const QString name = qtext(fieldName(field));
+    const QString name = qtext(record::recordKey(field));
     QWidget* holder = isPositionDialogField(field) ? static_cast<QWidget*>(entry_->showPositionDialog())
                                                    : static_cast<QWidget*>(entry_.get());
     auto* box = holder->findChild<QLineEdit*>(name);

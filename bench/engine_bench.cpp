@@ -1,7 +1,7 @@
 // Payslips per second: a prepared record through the whole calculation,
 // every line and amount text included.
 #include "engine/calculate.h"
-#include "entry/position_entries.h"
+#include "engine/position_entries.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Standard output of haberes-cli in large blocks, with every failure to
 // write kept: a lost result must never end as a success.
-#include "cli/output_buffer.h"
+#include "record/output_buffer.h"
 
 #include <cstddef>
 #include <string>
@@ -15,7 +15,7 @@ public:
     explicit BlockWriter(int fd) : fd_(fd) {}
 
     // Results are written here.
-    OutputBuffer& buffer() { return buf_; }
+    record::OutputBuffer& buffer() { return buf_; }
 
     // Writes the buffer once a block is full; false once any write failed.
     bool flushFull() { return buf_.size() < kBlock || flush(); }
@@ -27,7 +27,7 @@ public:
 
 private:
     int fd_;
-    OutputBuffer buf_;
+    record::OutputBuffer buf_;
     int error_ = 0;
 };
 

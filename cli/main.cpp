@@ -1,12 +1,14 @@
 // haberes-cli: the payslip engine on JSON Lines.
 #include "cli/arguments.h"
 #include "cli/block_writer.h"
+#include "cli/help_text.h"
 #include "cli/line_reader.h"
-#include "cli/payslip_json.h"
-#include "cli/record_json.h"
 #include "cli/scale_options.h"
 #include "common/locale_format.h"
 #include "common/qt_spanish.h"
+#include "record/record_reader.h"
+#include "record/result_writer.h"
+#include "record/simdjson_source.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -63,30 +65,35 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("haberes-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HABERES_VERSION));
-    // The parser's own help and error texts; without the catalogue they stay in English.
+    // The parser's error texts; without the catalogue they stay in English.
     installQtSpanish(app);
 
+    // Help and version are this program's own options: Qt's would add
+    // English lines and --help-all to the usage.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Calcula recibos de haberes a partir de registros JSON Lines."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    QCommandLineOption localeOption(QStringLiteral("locale"),
-                                    QStringLiteral("Convenciones numéricas y de fecha (es_AR, en_US, C...)."),
-                                    QStringLiteral("NAME"));
-    parser.addOption(localeOption);
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Muestra este modo de uso y termina."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Muestra la versión y termina."));
+    const QCommandLineOption localeOption(QStringLiteral("locale"),
+                                          QStringLiteral("Convenciones numéricas y de fecha (es_AR, en_US, C...)."),
+                                          QStringLiteral("NOMBRE"));
     cli::ScaleOptions scaleOptions;
-    scaleOptions.addTo(parser);
-    QCommandLineOption explainOption(QStringLiteral("explicar"),
-                                     QStringLiteral("Agrega a cada línea cómo se formó su importe (\"explicacion\")."));
-    parser.addOption(explainOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Archivo JSON Lines; - o nada para la entrada estándar."));
+    const QCommandLineOption explainOption(
+        QStringLiteral("explicar"), QStringLiteral("Agrega a cada línea cómo se formó su importe (\"explicacion\")."));
+    QList<QCommandLineOption> options{helpOption, versionOption, localeOption};
+    options << scaleOptions.options() << explainOption;
+    parser.addOptions(options);
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "haberes-cli: %s\n", qPrintable(parser.errorText()));
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        return writeText(parser.helpText());
-    if (parser.isSet(QStringLiteral("version")))
+    if (parser.isSet(helpOption))
+        return writeText(cli::helpText(QStringLiteral("Calcula recibos de haberes a partir de registros JSON Lines."),
+                                       options,
+                                       {QStringLiteral("ARCHIVO"),
+                                        QStringLiteral("Archivo JSON Lines; - o nada para la entrada estándar.")}));
+    if (parser.isSet(versionOption))
         return writeText(QStringLiteral("haberes-cli " HABERES_VERSION "\n"));
     if (const auto status = scaleOptions.apply(parser))
         return *status;
@@ -121,6 +128,7 @@ int main(int argc, char* argv[])
         }
     }
 
+    record::SimdjsonSource json;
     cli::LineReader reader(fd);
     cli::BlockWriter out(STDOUT_FILENO);
     int status = 0;
@@ -133,21 +141,22 @@ int main(int argc, char* argv[])
         if (got == cli::LineReader::Status::end || got == cli::LineReader::Status::error)
             break;
         if (got == cli::LineReader::Status::tooLong) {
-            cli::writeMalformedJson(out.buffer(), std::nullopt, "Línea demasiado larga: más de " +
-                                                                    std::to_string(cli::LineReader::kMaxLine) + " bytes");
+            record::writeMalformedJson(out.buffer(), std::nullopt,
+                                       "Línea demasiado larga: más de " + std::to_string(cli::LineReader::kMaxLine) +
+                                           " bytes");
             status = 1;
         } else if (isBlankLine(line)) {
             continue;
-        } else if (const cli::RecordParse record = cli::parseRecord(line, scale); !record.entries) {
-            cli::writeMalformedJson(out.buffer(), record.key, record.error);
+        } else if (const record::RecordRead read = record::readRecord(json, line, scale); !read.record) {
+            record::writeMalformedJson(out.buffer(), read.key, read.error);
             status = 1;
         } else {
-            CalcResult result = calculate(*record.entries, format, scale, explain);
+            CalcResult result = calculate(read.record->entries, format, scale, explain);
             if (result.ok()) {
                 result.payslip->date = date.now();
-                cli::writePayslipJson(out.buffer(), *result.payslip);
+                record::writePayslipJson(out.buffer(), *result.payslip);
             } else {
-                cli::writeRefusalJson(out.buffer(), result.refusal);
+                record::writeRefusalJson(out.buffer(), result.refusal);
             }
         }
         out.buffer().append("\n");

@@ -17,13 +17,6 @@ ScaleOptions::ScaleOptions()
 {
 }
 
-void ScaleOptions::addTo(QCommandLineParser& parser) const
-{
-    parser.addOption(escala_);
-    parser.addOption(mostrar_);
-    parser.addOption(escalas_);
-}
-
 std::optional<int> ScaleOptions::apply(const QCommandLineParser& parser)
 {
     if (parser.isSet(escalas_)) {

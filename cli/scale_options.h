@@ -14,7 +14,8 @@ namespace haberes::cli {
 class ScaleOptions {
 public:
     ScaleOptions();
-    void addTo(QCommandLineParser& parser) const;
+    // To be added to the parser, and listed by --help.
+    QList<QCommandLineOption> options() const { return {escala_, mostrar_, escalas_}; }
 
     // After parsing: the scale to compute with, or the exit status when the
     // options asked for something else (listing, showing) or were wrong.

@@ -24,8 +24,10 @@ char* put(char* p, std::string_view s)
     return p + s.size();
 }
 
-char* escapeByte(char* p, unsigned char c)
+char* escapeByte(char* p, unsigned char c, JsonEscapes escapes)
 {
+    if (escapes == JsonEscapes::shortForms && (c == '\b' || c == '\f'))
+        return put(p, c == '\b' ? "\\b" : "\\f");
     switch (c) {
     case '"': return put(p, "\\\"");
     case '\\': return put(p, "\\\\");
@@ -51,12 +53,12 @@ constexpr auto kEscaped = [] {
     return t;
 }();
 
-char* copyOrEscape(char* p, const char* s, const char* end)
+char* copyOrEscape(char* p, const char* s, const char* end, JsonEscapes escapes)
 {
     for (; s < end; ++s) {
         const auto c = static_cast<unsigned char>(*s);
         if (kEscaped[c])
-            p = escapeByte(p, c);
+            p = escapeByte(p, c, escapes);
         else
             *p++ = static_cast<char>(c);
     }
@@ -66,7 +68,7 @@ char* copyOrEscape(char* p, const char* s, const char* end)
 // Text as a JSON string; UTF-8 passes through, control characters are
 // escaped. Eight bytes at a time while none needs escaping; the output has
 // room to store eight bytes past any text.
-char* quote(char* p, std::string_view text)
+char* quote(char* p, std::string_view text, JsonEscapes escapes)
 {
     *p++ = '"';
     const char* s = text.data();
@@ -77,7 +79,7 @@ char* quote(char* p, std::string_view text)
                 std::uint64_t x;
                 std::memcpy(&x, s, 8);
                 if (needsEscape(x)) {
-                    p = copyOrEscape(p, s, s + 8);
+                    p = copyOrEscape(p, s, s + 8, escapes);
                 } else {
                     std::memcpy(p, s, 8);
                     p += 8;
@@ -90,7 +92,7 @@ char* quote(char* p, std::string_view text)
                 std::memcpy(&x, end - 8, 8);
                 x = (x >> (8 * (8 - rest))) | (0x6161616161616161ULL << (8 * rest)); // "a" padding
                 if (needsEscape(x)) {
-                    p = copyOrEscape(p, s, end);
+                    p = copyOrEscape(p, s, end, escapes);
                 } else {
                     std::memcpy(p, &x, 8);
                     p += rest;
@@ -100,20 +102,20 @@ char* quote(char* p, std::string_view text)
             return p;
         }
     }
-    p = copyOrEscape(p, s, end);
+    p = copyOrEscape(p, s, end, escapes);
     *p++ = '"';
     return p;
 }
 
 } // namespace
 
-char* writeJsonText(char* p, std::string_view text) { return quote(p, text); }
+char* writeJsonText(char* p, std::string_view text, JsonEscapes escapes) { return quote(p, text, escapes); }
 
-void appendJsonText(std::string& out, std::string_view text)
+void appendJsonText(std::string& out, std::string_view text, JsonEscapes escapes)
 {
     const std::size_t size = out.size();
     out.resize(size + jsonTextRoom(text.size()));
-    char* const end = writeJsonText(out.data() + size, text);
+    char* const end = writeJsonText(out.data() + size, text, escapes);
     out.resize(static_cast<std::size_t>(end - out.data()));
 }
 

@@ -17,13 +17,13 @@ struct CalcResult {
     bool ok() const { return payslip.has_value(); }
 };
 
-// Checks the pay basis, converts the entries, runs every group of concepts
-// once in the fixed order, priced with the scale, and forms the totals. The
-// date is left empty.
 // Whether each line and total is to carry how its amount was formed; not
 // asked, nothing of it is built.
 enum class Explain { no, yes };
 
+// Checks the pay basis, converts the entries, runs every group of concepts
+// once in the fixed order, priced with the scale, and forms the totals. The
+// date is left empty.
 CalcResult calculate(const PayEntries& entries, const NumberFormat& format,
                      const PayScale& scale = builtinScale(), Explain explain = Explain::no);
 

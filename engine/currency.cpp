@@ -1,6 +1,6 @@
 #include "engine/currency.h"
 
-#include "engine/amount_text.h"
+#include "engine/fixed_texts.h"
 
 #include <algorithm>
 #include <charconv>

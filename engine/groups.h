@@ -2,35 +2,16 @@
 // The groups of concepts, in the order one calculation runs them. Each sets
 // the amounts it owns in the state and appends its own lines.
 #include "engine/calc_state.h"
+#include "engine/fixed_texts.h"
 #include "engine/line_explanations.h"
 #include "engine/pay_input.h"
 #include "engine/pay_scale.h"
 #include "engine/payslip.h"
 
-#include <charconv>
 #include <optional>
 #include <string_view>
 
 namespace haberes {
-
-// A whole number as the quantity column shows it ("3", "20 %"), written
-// without building a string: the line copies its quantity anyway.
-class CountText {
-public:
-    CountText() = default;
-    explicit CountText(int value, std::string_view suffix = {})
-    {
-        char* p = std::to_chars(buf_, buf_ + 12, value).ptr;
-        for (const char c : suffix.substr(0, sizeof buf_ - 12))
-            *p++ = c;
-        len_ = static_cast<std::size_t>(p - buf_);
-    }
-    operator std::string_view() const { return {buf_, len_}; }
-
-private:
-    char buf_[16] = {};
-    std::size_t len_ = 0;
-};
 
 // Category block, position mode: lines 001, 002, 052, 052, 016.
 void positionEarnings(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);
@@ -45,8 +26,9 @@ void seniorityAndZone(const PayInput& in, const PayScale& scale, CalcState& st, 
 void additionsAndMinimum(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip);
 
 // Lines 029, 1001, 1002, 1003, 1010. Refuses child counts whose allowance
-// would not fit; pendingDiscFailure tells that a failed conversion of the disabled-children
-// count, which comes after the children count in the record.
+// would not fit. pendingDiscFailure: the disabled-children count did not
+// convert; that refusal waits until the children count, which comes before
+// it in the record, has been checked.
 std::optional<Refusal> transportAndFamily(const PayInput& in, const PayScale& scale, CalcState& st, Payslip& slip,
                                           bool pendingDiscFailure);
 // Allowance per child for the given bracket earnings.

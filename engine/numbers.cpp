@@ -1,5 +1,7 @@
 #include "engine/numbers.h"
 
+#include "engine/double_text.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -167,7 +169,7 @@ std::optional<double> toReal(std::string_view text, std::string_view sep, double
             return std::nullopt;
         return d->negative ? -v : v;
     }
-    // from_chars wants a '.' whatever the locale: rebuild "int.frac".
+    // Read with a '.' whatever the locale: rebuild "int.frac".
     std::string plain;
     plain.reserve(d->integerDigits.size() + d->fractionDigits.size() + 2);
     plain.append(d->integerDigits.empty() ? std::string_view("0") : d->integerDigits);
@@ -176,13 +178,13 @@ std::optional<double> toReal(std::string_view text, std::string_view sep, double
         plain.append(d->fractionDigits);
     }
     double v = 0;
-    auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), v);
+    DoubleRead read = readPlainDouble(plain, v);
     // Below 1 the only way out of range is too small: the nearest double is 0.
-    if (ec == std::errc::result_out_of_range && d->integerDigits.empty()) {
-        ec = std::errc();
+    if (read == DoubleRead::outOfRange && d->integerDigits.empty()) {
+        read = DoubleRead::ok;
         v = 0;
     }
-    if (ec != std::errc() || ptr != plain.data() + plain.size() || !(v <= maxMagnitude))
+    if (read != DoubleRead::ok || !(v <= maxMagnitude))
         return std::nullopt;
     return d->negative ? -v : v;
 }
@@ -199,15 +201,12 @@ std::string formatReal(double value, std::string_view sep)
     // digits gives (a double's spacing is under a fifth of the 15-digit
     // spacing, so the value lies nearer to it than to any other 15-digit
     // number).
-    char buf[40];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
-    std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    char buf[kScientificRoom];
+    std::string_view s(buf, writeScientific(buf, value));
     const std::size_t mantissa =
         s.find('e') - (s.front() == '-' ? 1 : 0) - (s.find('.') == std::string_view::npos ? 0 : 1);
-    if (mantissa > 15) {
-        res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-        s = std::string_view(buf, static_cast<std::size_t>(res.ptr - buf));
-    }
+    if (mantissa > 15)
+        s = std::string_view(buf, writeScientific(buf, value, 14));
     const bool negative = s.front() == '-';
     if (negative)
         s.remove_prefix(1);

@@ -15,18 +15,6 @@ void selectSeniority(PayEntries& entries, int option, const PayScale& scale)
     entries.porcantig = std::to_string(entries.porantig) + " %";
 }
 
-namespace {
-
-constexpr std::string_view kFieldNames[] = {
-    "punbas", "jorcom", "proljor", "tardif", "compbas",
-    "numerohorasmed", "numerohorassup", "numhorascod06", "numhorasincen", "numhorascod113",
-    "dinasist", "cantkm", "cantidadhijos", "cantidadhijosdisc",
-};
-
-} // namespace
-
-std::string_view fieldName(Field field) { return kFieldNames[static_cast<int>(field)]; }
-
 const std::string& fieldText(const PayEntries& e, Field field)
 {
     switch (field) {

@@ -69,6 +69,8 @@ struct PayEntries {
     int ZUTEL = 0;
     int cajacomp = 0;
     int Seguro3011 = 0;
+
+    friend bool operator==(const PayEntries&, const PayEntries&) = default;
 };
 
 // Selecting seniority option n (1 to 12; 0 selects none) as the entry
@@ -77,13 +79,13 @@ struct PayEntries {
 void selectSeniority(PayEntries& entries, int option, const PayScale& scale = builtinScale());
 
 // ---- Fields whose text goes through a number conversion, in the order of
-// the record. A refused calculation names the first one that fails.
+// the record. A refused calculation names the first one that fails (by its
+// record key, record/record_keys.h).
 enum class Field {
     punbas, jorcom, proljor, tardif, compbas,
     numerohorasmed, numerohorassup, numhorascod06, numhorasincen, numhorascod113,
     dinasist, cantkm, cantidadhijos, cantidadhijosdisc,
 };
-std::string_view fieldName(Field field);
 // The text the field's box holds.
 const std::string& fieldText(const PayEntries& entries, Field field);
 

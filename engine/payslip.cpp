@@ -6,12 +6,13 @@ void Payslip::appendLine(std::string_view code, std::string_view concepto, const
                          Currency amount, Column column)
 {
     // More than 26 lines cannot occur: the groups append at most 26.
-    if (fila >= kRows)
+    const int row = fila();
+    if (row >= kRows)
         return;
     // Built member by member in its room: clearing the line first, or
     // copying a finished one in, costs more than the rest of the line.
     PayslipLine& line = lines.emplace_back();
-    line.row = fila;
+    line.row = row;
     line.code = code;
     line.concepto = concepto;
     line.amount = amount;
@@ -19,17 +20,16 @@ void Payslip::appendLine(std::string_view code, std::string_view concepto, const
     if (quantity)
         line.quantity.emplace(*quantity);
     writeAmountText(line.text, amount, code == "001");
-    ++fila;
 }
 
 void Payslip::explainLast(Explanation explanation)
 {
-    if (!explanations || fila == 0)
+    if (!explanations || lines.empty())
         return;
     auto& explained = explanations->lines;
-    if (explained.size() < static_cast<std::size_t>(fila))
-        explained.resize(static_cast<std::size_t>(fila));
-    explained[static_cast<std::size_t>(fila - 1)] = std::move(explanation);
+    if (explained.size() < lines.size())
+        explained.resize(lines.size());
+    explained[lines.size() - 1] = std::move(explanation);
 }
 
 std::string Payslip::explanationOf(int row) const

@@ -1,12 +1,10 @@
 #pragma once
 // The payslip of one calculation: header, up to 27 lines in the order they
 // were appended, and the three totals.
-#include "engine/amount_text.h"
 #include "engine/currency.h"
 #include "engine/explanation.h"
-#include "engine/inline_text.h"
+#include "engine/fixed_texts.h"
 #include "engine/payslip_lines.h"
-#include "engine/quantity_text.h"
 
 #include <vector>
 #include <optional>
@@ -55,7 +53,8 @@ struct Payslip {
     PayslipHeader header;
     // In the order appended: line k has row k.
     InlineLines<PayslipLine, kRows> lines;
-    int fila = 0; // rows used; the next line takes this row
+    // Rows used; the next line takes this row.
+    int fila() const { return static_cast<int>(lines.size()); }
 
     // Not defaulted: emplace() would value-initialise, clearing the room of
     // every line first.
@@ -65,8 +64,8 @@ struct Payslip {
     AmountText thaberes, tdescuentos, liquido;
     std::string decimalSeparator = ".";
 
-    // The one way a line enters the payslip: it takes row fila, gets its
-    // amount text, and fila moves on. No test of its own: every condition of
+    // The one way a line enters the payslip: it takes row fila(), gets its
+    // amount text, and fila() moves on. No test of its own: every condition of
     // appearance belongs to the group that owns the concepto. Without a
     // quantity (std::nullopt) the quantity cell stays hidden.
     void append(std::string_view code, std::string_view concepto, std::string_view quantity, Currency amount,

@@ -1,9 +1,11 @@
 // One haberes-cli input line: JSON parsing, building the entries, the
 // calculation under both kinds of locale, and the output, which must be
-// valid JSON whose totals are the sums of its lines.
-#include "cli/json_line.h"
-#include "cli/payslip_json.h"
-#include "cli/record_json.h"
+// valid JSON whose totals are the sums of its lines. The other JSON parser
+// must give the same record.
+#include "record/nlohmann_source.h"
+#include "record/record_reader.h"
+#include "record/result_writer.h"
+#include "record/simdjson_source.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,10 +25,10 @@ void check(bool ok)
 
 void checkPayslip(const Payslip& p)
 {
-    check(p.fila >= 1 && p.fila <= Payslip::kRows - 1);
+    check(p.fila() >= 1 && p.fila() <= Payslip::kRows - 1);
     Currency earnings, deductions;
     bool jornada = false;
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         check(l.row == i);
         if (l.code == "052") {
@@ -53,12 +55,14 @@ bool outOfRangeNumberEndsAt(std::string_view line, std::size_t end)
     return ptr == line.data() + end && ec == std::errc::result_out_of_range;
 }
 
+record::SimdjsonSource json;
+
 // What the line reader accepts, Qt's JSON parser reads the same way.
 void compareWithQt(std::string_view line)
 {
-    std::vector<cli::JsonMember> members;
+    std::vector<record::JsonMember> members;
     std::string error;
-    if (!cli::readJsonObject(line, members, error))
+    if (!json.readObject(line, members, error))
         return;
     QJsonParseError err;
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray(line.data(), qsizetype(line.size())), &err);
@@ -66,25 +70,36 @@ void compareWithQt(std::string_view line)
         return; // Qt refuses the line; the reader keeps the number as one no key accepts
     check(err.error == QJsonParseError::NoError && doc.isObject());
     const QJsonObject obj = doc.object();
-    for (const cli::JsonMember& m : members) {
+    for (const record::JsonMember& m : members) {
         const QJsonValue v = obj.value(QString::fromStdString(m.key));
         check(!v.isUndefined());
         int times = 0;
-        for (const cli::JsonMember& other : members)
+        for (const record::JsonMember& other : members)
             times += other.key == m.key;
         if (times > 1)
             continue; // which duplicate wins is not compared
         switch (m.value.kind) {
-        case cli::JsonValue::Kind::text: check(v.toString().toStdString() == m.value.text); break;
-        case cli::JsonValue::Kind::boolean: check(v.isBool() && v.toBool() == m.value.boolean); break;
-        case cli::JsonValue::Kind::number:
+        case record::JsonValue::Kind::text: check(v.toString().toStdString() == m.value.text); break;
+        case record::JsonValue::Kind::boolean: check(v.isBool() && v.toBool() == m.value.boolean); break;
+        case record::JsonValue::Kind::number:
             check(v.isDouble() && (m.value.number != m.value.number || v.toDouble() == m.value.number));
             break;
-        case cli::JsonValue::Kind::null: check(v.isNull()); break;
-        case cli::JsonValue::Kind::array: check(v.isArray()); break;
-        case cli::JsonValue::Kind::object: check(v.isObject()); break;
+        case record::JsonValue::Kind::null: check(v.isNull()); break;
+        case record::JsonValue::Kind::array: check(v.isArray()); break;
+        case record::JsonValue::Kind::object: check(v.isObject()); break;
         }
     }
+}
+
+// Both parsers give the same record, or both none; only a number too large
+// for a double is refused by nlohmann-json alone.
+void compareParsers(std::string_view line, const record::RecordRead& read)
+{
+    static record::NlohmannSource other;
+    const record::RecordRead otherRead = record::readRecord(other, line);
+    if (!otherRead.record && !read.record)
+        return;
+    check(otherRead.record == read.record);
 }
 
 } // namespace
@@ -93,20 +108,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     compareWithQt(line);
-    const cli::RecordParse record = cli::parseRecord(line);
+    const record::RecordRead read = record::readRecord(json, line);
+    compareParsers(line, read);
     std::string out;
-    if (!record.entries) {
-        check(!record.error.empty());
-        out = cli::malformedJson(record.key, record.error);
+    if (!read.record) {
+        check(!read.error.empty());
+        out = record::malformedJson(read.key, read.error);
     } else {
         for (const char* sep : {",", "."}) {
-            CalcResult r = calculate(*record.entries, NumberFormat{sep});
+            CalcResult r = calculate(read.record->entries, NumberFormat{sep});
             if (r.ok()) {
                 checkPayslip(*r.payslip);
-                out = cli::payslipJson(*r.payslip);
+                out = record::payslipJson(*r.payslip);
             } else {
                 check(!r.refusal.message.empty());
-                out = cli::refusalJson(r.refusal);
+                out = record::refusalJson(r.refusal);
             }
         }
     }

@@ -19,8 +19,6 @@ foreach(line IN LISTS lines)
     list(APPEND from_help ${names})
   endif()
 endforeach()
-# Qt's own: it lists the toolkit's generic options, not this program's.
-list(REMOVE_ITEM from_help --help-all)
 
 # The page: the tag line of each .TP paragraph in OPCIONES.
 file(STRINGS ${PAGE} page)

@@ -27,7 +27,7 @@ CellColumn deductionsColumn() { return column(kDeductionsRight, kLine1X); }
 ColumnFonts columnFonts(const Payslip& payslip, const QFont& regular, const QFont& bold)
 {
     std::vector<FitRequest> codes, quantities, amounts;
-    const int rows = std::clamp(payslip.fila, 0, Payslip::kRows);
+    const int rows = std::clamp(payslip.fila(), 0, Payslip::kRows);
     for (int r = 0; r < rows; ++r) {
         const PayslipLine& line = payslip.lines[r];
         codes.push_back({regular, qs(line.code), codeColumn().room()});

@@ -32,7 +32,7 @@ QString lineTip(const PayslipLine& line, const QString& explanation)
 
 void PayslipWindow::showExplanations(const Payslip& payslip)
 {
-    const int rows = std::min<int>(payslip.fila, Payslip::kRows);
+    const int rows = std::min<int>(payslip.fila(), Payslip::kRows);
     for (int r = 0; r < Payslip::kRows; ++r) {
         QString tip;
         if (r < rows)

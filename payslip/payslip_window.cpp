@@ -55,7 +55,7 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
 {
     const ColumnFonts fonts = columnFonts(payslip, ui_->font, ui_->boldFont);
     clearRows();
-    const int rows = std::clamp(payslip.fila, 0, Payslip::kRows);
+    const int rows = std::clamp(payslip.fila(), 0, Payslip::kRows);
     for (int r = 0; r < rows; ++r)
         showLine(payslip.lines[r], fonts);
 

@@ -93,7 +93,7 @@ void ProgramTest::expectShows(const Payslip& p) const
     EXPECT_TRUE(payslipWindow()->isVisible());
     for (int r = 0; r < Payslip::kRows; ++r) {
         SCOPED_TRACE("row " + std::to_string(r));
-        if (r >= p.fila) {
+        if (r >= p.fila()) {
             for (const char* name : {"cod", "Label19", "Label10", "Line8"})
                 EXPECT_FALSE(cellShown(name, r)) << name;
             EXPECT_FALSE(cellShown("Label1", r));

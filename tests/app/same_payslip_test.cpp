@@ -123,7 +123,7 @@ TEST_F(SamePayslip, PositionAsTheEngineComputesIt)
     calcular();
     ASSERT_TRUE(notices.isEmpty()) << notices.join('\n').toStdString();
     const Payslip p = engineResult();
-    EXPECT_GE(p.fila, 20);
+    EXPECT_GE(p.fila(), 20);
     expectShows(p);
 }
 

@@ -111,7 +111,7 @@ TEST_F(Story, ASecondPayslipWithFewerRowsHidesTheRest)
     type(box("numerohorasmed"), "24");
     calcular();
     const Payslip hours = *calculate(entriesFromWindows(*entry()), numberFormat(QLocale())).payslip;
-    ASSERT_LT(hours.fila, position.fila);
+    ASSERT_LT(hours.fila(), position.fila());
     expectShows(hours);
     EXPECT_EQ(payslipText("carsel"), "Horas de nivel medio");
 }

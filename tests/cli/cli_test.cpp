@@ -1,6 +1,7 @@
 // haberes-cli end to end: the built binary on JSON Lines.
-#include "cli/payslip_json.h"
-#include "cli/record_json.h"
+#include "record/record_reader.h"
+#include "record/result_writer.h"
+#include "record/simdjson_source.h"
 
 #include <gtest/gtest.h>
 
@@ -197,14 +198,15 @@ TEST(Cli, AgreesWithTheEngineOnManyRecords)
     const CliRun run = runCli({QStringLiteral("--locale"), QStringLiteral("es_AR")}, input);
     ASSERT_EQ(run.lines.size(), qsizetype(records.size()));
     const haberes::NumberFormat comma{","};
+    haberes::record::SimdjsonSource json;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        haberes::cli::RecordParse parsed = haberes::cli::parseRecord(records[i]);
+        const haberes::record::RecordRead read = haberes::record::readRecord(json, records[i]);
         std::string expected;
-        if (!parsed.entries) {
-            expected = haberes::cli::malformedJson(parsed.key, parsed.error);
+        if (!read.record) {
+            expected = haberes::record::malformedJson(read.key, read.error);
         } else {
-            haberes::CalcResult r = haberes::calculate(*parsed.entries, comma);
-            expected = r.ok() ? haberes::cli::payslipJson(*r.payslip) : haberes::cli::refusalJson(r.refusal);
+            haberes::CalcResult r = haberes::calculate(read.record->entries, comma);
+            expected = r.ok() ? haberes::record::payslipJson(*r.payslip) : haberes::record::refusalJson(r.refusal);
         }
         QJsonObject got = object(run.lines[qsizetype(i)]);
         QJsonObject want = object(QByteArray::fromStdString(expected));

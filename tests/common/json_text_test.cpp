@@ -66,3 +66,24 @@ TEST(JsonText, Utf8PassesThroughAndEmptyIsTwoQuotes)
     EXPECT_EQ(written("Gutiérrez — año 2.010"), "\"Gutiérrez — año 2.010\"");
     EXPECT_EQ(written(std::string(1, '\0')), "\"\\u0000\"");
 }
+
+// Backspace and form feed in short forms where asked, in any position of
+// the eight-byte blocks; every other byte as always.
+TEST(JsonText, ShortFormsForBackspaceAndFormFeed)
+{
+    const auto shortly = [](const std::string& text) {
+        std::string out;
+        haberes::appendJsonText(out, text, haberes::JsonEscapes::shortForms);
+        return out;
+    };
+    EXPECT_EQ(written("\b\f"), "\"\\u0008\\u000c\"");
+    EXPECT_EQ(shortly("\b\f"), "\"\\b\\f\"");
+    for (std::size_t at = 0; at < 12; ++at) {
+        std::string text(12, 'a');
+        text[at] = '\b';
+        std::string want = expected(text);
+        want.replace(want.find("\\u0008"), 6, "\\b");
+        EXPECT_EQ(shortly(text), want) << at;
+    }
+    EXPECT_EQ(shortly("\x01\t\"\\"), "\"\\u0001\\t\\\"\\\\\"");
+}

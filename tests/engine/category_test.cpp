@@ -21,7 +21,7 @@ TEST(PositionEarnings, WorkedPositions)
         Payslip p = payslipOf(position(c.code));
         std::string rows;
         int n = 0;
-        for (; n < p.fila && p.lines[static_cast<std::size_t>(n)].code != "006"; ++n) {
+        for (; n < p.fila() && p.lines[static_cast<std::size_t>(n)].code != "006"; ++n) {
             rows += (n ? " " : "") + std::string(p.lines[static_cast<std::size_t>(n)].code);
             EXPECT_EQ(p.lines[static_cast<std::size_t>(n)].amount, money(c.amounts[n])) << c.code << " row " << n;
         }
@@ -45,6 +45,28 @@ TEST(PositionEarnings, HeaderCarriesTheDialogTexts)
     EXPECT_EQ(p.header.jorcom, "7");
     EXPECT_EQ(p.lines[0].quantity, "1");
     EXPECT_EQ(line(p, "052")->amount, money("7.658"));
+}
+
+// Four different values, so that two boxes swapped show; each as typed.
+TEST(PositionEarnings, HeaderShowsTheFourPointBoxesAsTyped)
+{
+    PayEntries e = points("1250", "450", "80", "12,0", "33,25");
+    e.codigocargo = "731";
+    e.cargox = "Preceptor";
+    const Payslip p = payslipOf(e);
+    EXPECT_EQ(p.header.caption, "Código del cargo");
+    EXPECT_EQ(p.header.numcargo, "731");
+    EXPECT_EQ(p.header.punbasicos, "1250");
+    EXPECT_EQ(p.header.carsel, "Preceptor");
+    EXPECT_TRUE(p.header.positionPointsShown);
+    EXPECT_EQ(p.header.compbas, "33,25");
+    EXPECT_EQ(p.header.tardif, "12,0");
+    EXPECT_EQ(p.header.jorcom, "450");
+    EXPECT_EQ(p.header.proljor, "80");
+    EXPECT_EQ(amountOf(p, "001"), money("1118.375"));       // 1250 x 0.8947
+    EXPECT_EQ(amountOf(p, "002"), money("29.7488"));        // 33.25 x 0.8947 = 29.748775
+    EXPECT_EQ(line(p, "052")->amount, money("579.82"));     // (450 + 80) x 1.094
+    EXPECT_EQ(amountOf(p, "016"), money("10.7364"));        // 12 x 0.8947
 }
 
 TEST(PositionEarnings, ZeroOrNegativePointsAddNoLine)

@@ -1,5 +1,5 @@
-#include "engine/amount_text.h"
 #include "engine/currency.h"
+#include "engine/fixed_texts.h"
 
 #include <gtest/gtest.h>
 

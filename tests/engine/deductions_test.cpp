@@ -12,7 +12,7 @@ Currency baseFromLines(const Payslip& p)
 {
     Currency base;
     bool jornada = false;
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         const std::string_view c = l.code;
         if (c == "052") {
@@ -34,7 +34,7 @@ Currency baseFromLines(const Payslip& p)
 TEST(Deductions, NoneTickedMeansNoDeductionSide)
 {
     Payslip p = payslipOf(position("604"));
-    for (int i = 0; i < p.fila; ++i)
+    for (int i = 0; i < p.fila(); ++i)
         EXPECT_EQ(p.lines[static_cast<std::size_t>(i)].column, Column::earnings);
     EXPECT_EQ(p.totaldesc, Currency());
     EXPECT_EQ(p.tdescuentos, "$ 0");
@@ -53,28 +53,36 @@ TEST(Deductions, PercentagesOfTheBaseInTheirOrder)
     e.cantidadhijos = "1";
     e.Iosper = e.Osplad = e.APORTEJUB = e.Ley4035 = e.ZUTEL = e.cajacomp = e.Seguro3011 = 1;
     Payslip p = payslipOf(e, kPoint);
+    // 001 868.7537 + 002 152.099 + 052 169.57 + 010 178.5634 + 078 476.1691
+    // + 006 555 + 014 38.85 + 188 129.1609 - 440 64.5804 = 2503.5857
     const Currency base = baseFromLines(p);
-    const Currency incentive = amountOf(p, "084");
-    ASSERT_GT(incentive, Currency());
+    ASSERT_EQ(base, money("2503.5857"));
+    ASSERT_EQ(amountOf(p, "084"), money("165"));
 
     struct Expect {
         const char* code;
         const char* quantity;
-        double rate;
-        bool withIncentive;
+        const char* amount;
     };
-    const Expect order[] = {{"505", "3 %", 0.03, false},  {"508", "3 %", 0.03, false},   {"502", "16 %", 0.16, false},
-                            {"504", "0,6 %", 0.006, false}, {"332", "2 %", 0.02, true},   {"512", "4,5 %", 0.045, false},
-                            {"510", "2 %", 0.02, false}};
+    const Expect order[] = {
+        {"505", "3 %", "75.1076"},    // 2503.5857 x 0.03 = 75.107571
+        {"508", "3 %", "75.1076"},    // the same
+        {"502", "16 %", "400.5737"},  // x 0.16 = 400.573712
+        {"504", "0,6 %", "15.0215"},  // x 0.006 = 15.0215142
+        {"332", "2 %", "53.3717"},    // (2503.5857 + 165 of 084) x 0.02 = 53.371714
+        {"512", "4,5 %", "112.6614"}, // x 0.045 = 112.6613565
+        {"510", "2 %", "50.0717"},    // x 0.02 = 50.071714
+    };
     int row = line(p, "440")->row + 1;
     for (const Expect& x : order) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(row++)];
         EXPECT_EQ(l.code, x.code);
         EXPECT_EQ(l.quantity, x.quantity); // commas even under a decimal-point locale
-        const Currency b = x.withIncentive ? base + incentive : base;
-        EXPECT_EQ(l.amount, Currency::fromDouble(b.toDouble() * x.rate)) << x.code;
+        EXPECT_EQ(l.amount, money(x.amount)) << x.code;
     }
-    EXPECT_EQ(row, p.fila);
+    // 440 64.5804 and the seven above
+    EXPECT_EQ(p.totaldesc, money("846.4956"));
+    EXPECT_EQ(row, p.fila());
 }
 
 TEST(Deductions, AbsenceLowersThePensionContribution)
@@ -85,9 +93,11 @@ TEST(Deductions, AbsenceLowersThePensionContribution)
     e.dinasist = "2";
     Payslip absent = payslipOf(e);
     const Currency withheld = amountOf(absent, "440");
-    const Currency lowered = amountOf(full, "502") - amountOf(absent, "502");
-    const Currency expected = Currency::fromDouble(withheld.toDouble() * 0.16);
-    // Two roundings apart: at most one ten-thousandth either way.
-    EXPECT_LE(std::abs(lowered.ticks() - expected.ticks()), 1);
+    // Base 2814.7262 (001) + 197.0308 (188) = 3011.757; 502 = 16 % of it,
+    // 481.88112. Two days withhold half of 188, 98.5154: 2913.2416 x 0.16 =
+    // 466.118656.
+    EXPECT_EQ(amountOf(full, "502"), money("481.8811"));
+    EXPECT_EQ(withheld, money("98.5154"));
+    EXPECT_EQ(amountOf(absent, "502"), money("466.1187"));
     EXPECT_GT(withheld, Currency());
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Entries and look-ups shared by the engine tests.
 #include "engine/calculate.h"
-#include "entry/position_entries.h"
+#include "engine/position_entries.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ inline Payslip payslipOf(const PayEntries& e, const NumberFormat& f = kComma)
 // The first line with the code (and concept, when given), or null.
 inline const PayslipLine* line(const Payslip& p, std::string_view code, std::string_view concepto = {})
 {
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         if (l.code == code && (concepto.empty() || l.concepto == concepto))
             return &l;
@@ -84,7 +84,7 @@ inline Currency money(const char* text) { return *toCurrency(text, ".", 10000000
 inline std::string codes(const Payslip& p)
 {
     std::string s;
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         if (i)
             s += ' ';
         s += p.lines[static_cast<std::size_t>(i)].code;

@@ -77,7 +77,7 @@ TEST(Explanations, EveryLineWorksOutToItsAmount)
         SCOPED_TRACE(name);
         const Payslip p = explained(entries);
         ASSERT_TRUE(p.explaining());
-        ASSERT_EQ(p.explanations->lines.size(), static_cast<std::size_t>(p.fila));
+        ASSERT_EQ(p.explanations->lines.size(), static_cast<std::size_t>(p.fila()));
         for (const PayslipLine& line : p.lines) {
             SCOPED_TRACE(std::string(line.code));
             const Explanation& x = p.explanations->lines[static_cast<std::size_t>(line.row)];
@@ -166,8 +166,8 @@ TEST(Explanations, OnlyWhenAsked)
         EXPECT_FALSE(plain.payslip->explaining());
         EXPECT_EQ(plain.payslip->explanationOf(0), "");
         const Payslip asked = explained(entries);
-        ASSERT_EQ(asked.fila, plain.payslip->fila);
-        for (int r = 0; r < asked.fila; ++r) {
+        ASSERT_EQ(asked.fila(), plain.payslip->fila());
+        for (int r = 0; r < asked.fila(); ++r) {
             EXPECT_EQ(asked.lines[r].text, plain.payslip->lines[r].text);
             EXPECT_EQ(asked.lines[r].quantity, plain.payslip->lines[r].quantity);
         }

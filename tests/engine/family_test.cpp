@@ -48,6 +48,26 @@ TEST(Family, KilometresDoNotMoveTheBracket)
     EXPECT_EQ(amountOf(slip, "1001"), Currency::pesos(2 * 180));
 }
 
+// 1000 basic points in "Zona Inhóspita", two children. Without line 172
+// the bracket earnings are 894.7 (001) + 99 (006) + 6.93 (014) + 137.7838
+// (188) + 1073.64 (078) + 100 (113) = 2312.0538, inside the first bracket
+// (180 a child); the top-up of 545.1527 carries them to 2857.2065, into the
+// second (136 a child).
+TEST(Family, TheMinimumTopUpCountsTowardTheBracket)
+{
+    PayEntries e = points("1000");
+    selectSeniority(e, 1);
+    e.zona = 4;
+    e.opincentivo = 0;
+    e.hijos = 1;
+    e.cantidadhijos = "2";
+    const Payslip p = payslipOf(e);
+    ASSERT_EQ(amountOf(p, "172"), money("545.1527"));
+    EXPECT_EQ(amountOf(p, "1001"), money("272"));
+    // 894.7 + 99 + 6.93 + 100 + 137.7838 + 545.1527 + 1073.64 + 272
+    EXPECT_EQ(p.totalhab, money("3129.2065"));
+}
+
 TEST(Family, LinesAndCounts)
 {
     PayEntries e = position("604");

@@ -30,13 +30,13 @@ void checkInvariants(const PayEntries& e, const NumberFormat& format)
     CalcResult r = calculate(e, format);
     ASSERT_TRUE(r.ok()) << r.refusal.message;
     const Payslip& p = *r.payslip;
-    ASSERT_GE(p.fila, 1);
-    ASSERT_LE(p.fila, Payslip::kRows - 1); // at most 26 lines are ever appended
+    ASSERT_GE(p.fila(), 1);
+    ASSERT_LE(p.fila(), Payslip::kRows - 1); // at most 26 lines are ever appended
 
     Currency earnings, deductions;
     bool inDeductions = false;
     const PayslipLine* jornada = nullptr;
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         ASSERT_EQ(l.row, i);
         if (l.column == Column::deductions)
@@ -61,8 +61,8 @@ void checkInvariants(const PayEntries& e, const NumberFormat& format)
 
     CalcResult again = calculate(e, format);
     ASSERT_TRUE(again.ok());
-    ASSERT_EQ(again.payslip->fila, p.fila);
-    for (int i = 0; i < p.fila; ++i) {
+    ASSERT_EQ(again.payslip->fila(), p.fila());
+    for (int i = 0; i < p.fila(); ++i) {
         const auto& a = p.lines[static_cast<std::size_t>(i)];
         const auto& b = again.payslip->lines[static_cast<std::size_t>(i)];
         ASSERT_TRUE(a.code == b.code && a.text == b.text && a.quantity == b.quantity);

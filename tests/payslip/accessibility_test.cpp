@@ -51,7 +51,7 @@ QStringList spokenInPanel(QWidget* panel)
 QStringList expectedReading(const Payslip& p)
 {
     QStringList names{"Recibo de sueldos de:", qs(p.docente)};
-    for (int r = 0; r < p.fila; ++r) {
+    for (int r = 0; r < p.fila(); ++r) {
         const PayslipLine& line = p.lines[r];
         names << qs(line.code);
         if (line.quantity && !(*line.quantity).empty())
@@ -95,7 +95,7 @@ TEST_F(PayslipAccessibility, ThePanelIsReadRowByRow)
     for (const Payslip& p : {position604(), fullPosition(), hoursPayslip(), position604()}) {
         window.showPayslip(p);
         EXPECT_EQ(nameOf(control("sosten")), "Recibo de haberes");
-        EXPECT_EQ(spokenInPanel(control("sosten")), expectedReading(p)) << p.fila << " rows";
+        EXPECT_EQ(spokenInPanel(control("sosten")), expectedReading(p)) << p.fila() << " rows";
     }
 }
 
@@ -103,7 +103,7 @@ TEST_F(PayslipAccessibility, AmountsSayTheirColumn)
 {
     const Payslip p = position604();
     window.showPayslip(p);
-    for (int r = 0; r < p.fila; ++r) {
+    for (int r = 0; r < p.fila(); ++r) {
         const bool earnings = p.lines[r].column == Column::earnings;
         QAccessibleInterface* amount =
             QAccessible::queryAccessibleInterface(control("Label1", earnings ? r : Payslip::kRows + r));

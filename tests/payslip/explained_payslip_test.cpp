@@ -78,7 +78,7 @@ TEST_F(ExplainedPayslip, CellsExplainTheirLine)
     const QString first = QStringLiteral("001 Asign. de la categoría\n1500 puntos × $ 0,8947 = $ 1342,05");
     for (const char* cell : {"cod", "Label10", "Label19", "Label1"})
         EXPECT_EQ(control<QLabel>(cell, 0)->toolTip(), first) << cell;
-    const int last = p.fila - 1;
+    const int last = p.fila() - 1;
     ASSERT_EQ(p.lines[last].code, "332");
     EXPECT_TRUE(control<QLabel>("Label1", 27 + last)->toolTip().contains("2 % de $ "));
     EXPECT_TRUE(control<QLabel>("thaberes")->toolTip().startsWith("suma de 6 líneas de haberes = $ "))

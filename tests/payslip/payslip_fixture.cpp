@@ -35,8 +35,8 @@ Payslip computed(const PayEntries& entries, int expectedRows)
         throw std::runtime_error("refused: " + result.refusal.message);
     Payslip payslip = *result.payslip;
     payslip.date = "14/03/2025 10:32";
-    if (payslip.fila != expectedRows)
-        throw std::runtime_error("payslip of " + std::to_string(payslip.fila) + " rows");
+    if (payslip.fila() != expectedRows)
+        throw std::runtime_error("payslip of " + std::to_string(payslip.fila()) + " rows");
     return payslip;
 }
 

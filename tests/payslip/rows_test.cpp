@@ -56,23 +56,33 @@ protected:
         EXPECT_FALSE(control("Label1", 27 + r)->isVisible());
     }
 
-    void expectTotalsFor(int n)
+    // Where the totals block stands below n rows, in twips: 315 x n plus
+    // the design offsets 1050, 1250, 1550, 1650, 1950, 2050 and 2350.
+    struct TotalsTwips {
+        int rows;
+        int line6, haberes, line15, descuentos, line16, liquido, line17; // line17 ends the column rules too
+    };
+    static constexpr TotalsTwips kTen{10, 4200, 4400, 4700, 4800, 5100, 5200, 5500};                  // 3150
+    static constexpr TotalsTwips kEleven{11, 4515, 4715, 5015, 5115, 5415, 5515, 5815};               // 3465
+    static constexpr TotalsTwips kTwentyFive{25, 8925, 9125, 9425, 9525, 9825, 9925, 10225};          // 7875
+    static constexpr TotalsTwips kTwentySeven{27, 9555, 9755, 10055, 10155, 10455, 10555, 10855};     // 8505
+
+    void expectTotalsAt(const TotalsTwips& b)
     {
-        SCOPED_TRACE("rows " + std::to_string(n));
-        const layout::TotalsBlock b = layout::totalsBlock(n);
+        SCOPED_TRACE("rows " + std::to_string(b.rows));
         for (const char* name : {"Label15", "thaberes"})
-            EXPECT_EQ(control(name)->y(), px(b.haberesTop)) << name;
+            EXPECT_EQ(control(name)->y(), px(b.haberes)) << name;
         for (const char* name : {"Label16", "tdescuentos"})
-            EXPECT_EQ(control(name)->y(), px(b.descuentosTop)) << name;
+            EXPECT_EQ(control(name)->y(), px(b.descuentos)) << name;
         for (const char* name : {"Label17", "liquido"})
-            EXPECT_EQ(control(name)->y(), px(b.liquidoTop)) << name;
+            EXPECT_EQ(control(name)->y(), px(b.liquido)) << name;
         EXPECT_EQ(control("Line6")->y(), px(b.line6));
         EXPECT_EQ(control("Line15")->y(), px(b.line15));
         EXPECT_EQ(control("Line16")->y(), px(b.line16));
         EXPECT_EQ(control("Line17")->y(), px(b.line17));
         for (const char* name : {"Line1", "Line2", "Line3_0", "Line3_1", "Line5", "Line7"}) {
             EXPECT_EQ(control(name)->geometry().top(), px(layout::kRowTop)) << name;
-            EXPECT_EQ(control(name)->geometry().bottom(), px(b.columnRulesBottom)) << name;
+            EXPECT_EQ(control(name)->geometry().bottom(), px(b.line17)) << name;
         }
     }
 };
@@ -85,7 +95,7 @@ TEST_F(PayslipRows, TotalsBlockOfTenRowsStandsAtItsDesignPlaces)
     EXPECT_EQ(control("Label16")->y(), px(4800));
     EXPECT_EQ(control("Label17")->y(), px(5200));
     EXPECT_EQ(control("Line17")->y(), px(5500));
-    expectTotalsFor(10);
+    expectTotalsAt(kTen);
     EXPECT_EQ(control<QLabel>("thaberes")->text(), qs(payslip.thaberes));
     EXPECT_EQ(control<QLabel>("tdescuentos")->text(), qs(payslip.tdescuentos));
     EXPECT_EQ(control<QLabel>("liquido")->text(), qs(payslip.liquido));
@@ -95,9 +105,9 @@ TEST_F(PayslipRows, EveryLineShowsInItsRowAndOneColumn)
 {
     const Payslip payslip = fullPosition();
     window.showPayslip(payslip);
-    for (int r = 0; r < payslip.fila; ++r)
+    for (int r = 0; r < payslip.fila(); ++r)
         expectRowShows(payslip.lines[r]);
-    for (int r = payslip.fila; r < 27; ++r)
+    for (int r = payslip.fila(); r < 27; ++r)
         expectRowHidden(r);
     // Line 1010 has no quantity at all: its cell is hidden, not blank.
     ASSERT_EQ(payslip.lines[16].code, "1010");
@@ -107,14 +117,14 @@ TEST_F(PayslipRows, EveryLineShowsInItsRowAndOneColumn)
 TEST_F(PayslipRows, ShorterPayslipHidesTheRestAndMovesTotalsUp)
 {
     window.showPayslip(fullPosition());
-    expectTotalsFor(25);
+    expectTotalsAt(kTwentyFive);
     const Payslip shorter = position604();
     window.showPayslip(shorter);
-    for (int r = 0; r < shorter.fila; ++r)
+    for (int r = 0; r < shorter.fila(); ++r)
         expectRowShows(shorter.lines[r]);
-    for (int r = shorter.fila; r < 27; ++r)
+    for (int r = shorter.fila(); r < 27; ++r)
         expectRowHidden(r);
-    expectTotalsFor(11);
+    expectTotalsAt(kEleven);
 }
 
 TEST_F(PayslipRows, QuantityOfAnEarlierLineDoesNotLinger)
@@ -134,12 +144,12 @@ TEST_F(PayslipRows, TwentySevenLinesFillTheLastRow)
     Payslip payslip = fullPosition();
     payslip.append("900", "Descuento A", std::string("1 %"), Currency::pesos(10), Column::deductions);
     payslip.append("901", "Descuento B", std::string("2 %"), Currency::pesos(20), Column::deductions);
-    ASSERT_EQ(payslip.fila, 27);
+    ASSERT_EQ(payslip.fila(), 27);
     window.showPayslip(payslip);
     expectRowShows(payslip.lines[26]);
     EXPECT_EQ(control<QLabel>("Label1", 53)->text(), qs(payslip.lines[26].text));
     EXPECT_FALSE(control("Label1", 26)->isVisible());
-    expectTotalsFor(27);
+    expectTotalsAt(kTwentySeven);
 }
 
 // Whatever the system font, no visible text runs out of its box: it is

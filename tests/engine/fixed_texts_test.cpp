@@ -1,5 +1,5 @@
 #include "engine/calculate.h"
-#include "engine/inline_text.h"
+#include "engine/fixed_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -42,4 +42,17 @@ TEST(InlineText, LongScaleNameAndPositionNameReachThePayslip)
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.payslip->escala, scale.nombre);
     EXPECT_EQ(r.payslip->header.carsel, e.cargox);
+}
+
+// Counts as the quantity column shows them, the widest int included.
+TEST(CountText, NumberAndSuffix)
+{
+    EXPECT_EQ(std::string_view(CountText(0)), "0");
+    EXPECT_EQ(std::string_view(CountText(3)), "3");
+    EXPECT_EQ(std::string_view(CountText(20, " %")), "20 %");
+    EXPECT_EQ(std::string_view(CountText(-15, " %")), "-15 %");
+    EXPECT_EQ(std::string_view(CountText(-2147483647 - 1, " %")), "-2147483648 %");
+    EXPECT_EQ(std::string_view(CountText()), "");
+    // The suffix is cut to the room left, never written past it.
+    EXPECT_EQ(std::string_view(CountText(-2147483647 - 1, " horas")), "-2147483648 hora");
 }

@@ -1,11 +1,12 @@
-#include "cli/payslip_json.h"
+#include "record/result_writer.h"
 
 #include "common/json_text.h"
+#include "record/record_keys.h"
 
 #include <charconv>
 #include <cstring>
 
-namespace haberes::cli {
+namespace haberes::record {
 
 namespace {
 
@@ -81,7 +82,7 @@ void writePayslipJson(OutputBuffer& out, const Payslip& p)
             .put("}}, \"lines\": [");
     else
         json.put(", \"positionPoints\": null}, \"lines\": [");
-    for (int i = 0; i < p.fila; ++i) {
+    for (int i = 0; i < p.fila(); ++i) {
         const PayslipLine& l = p.lines[static_cast<std::size_t>(i)];
         json.put(i > 0 ? std::string_view(", {\"row\": ") : std::string_view("{\"row\": "))
             .number(l.row)
@@ -115,7 +116,7 @@ void writeRefusalJson(OutputBuffer& out, const Refusal& r)
     Json json(out);
     json.put("{\"ok\": false, \"field\": ");
     if (r.field)
-        json.text(fieldName(*r.field));
+        json.text(recordKey(*r.field));
     else
         json.put("null");
     json.member(", \"error\": ", r.message).put("}");
@@ -141,4 +142,4 @@ std::string malformedJson(const std::optional<std::string>& key, const std::stri
     return asText([&](OutputBuffer& out) { writeMalformedJson(out, key, error); });
 }
 
-} // namespace haberes::cli
+} // namespace haberes::record

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-namespace haberes::cli {
+namespace haberes::record {
 
 class OutputBuffer {
 public:
@@ -34,4 +34,4 @@ private:
     std::size_t size_ = 0, capacity_ = 0;
 };
 
-} // namespace haberes::cli
+} // namespace haberes::record

@@ -1,5 +1,4 @@
-#include "entry/position_entries.h"
-
+#include "engine/position_entries.h"
 
 namespace haberes {
 

@@ -1,4 +1,4 @@
-#include "cli/json_line.h"
+#include "record/simdjson_source.h"
 
 #include <simdjson.h>
 
@@ -8,14 +8,11 @@
 #include <limits>
 #include <memory>
 
-namespace haberes::cli {
+namespace haberes::record {
 
 namespace {
 
 namespace od = simdjson::ondemand;
-
-// Deeper nesting fits no record; the limit keeps the walk's stack small.
-constexpr int kMaxDepth = 256;
 
 const char* describe(simdjson::error_code e)
 {
@@ -159,7 +156,9 @@ double longNumber(std::string_view t)
     return v;
 }
 
-class Reader {
+} // namespace
+
+class SimdjsonSource::Reader {
 public:
     bool read(std::string_view text, std::vector<JsonMember>& members, std::string& error)
     {
@@ -205,7 +204,7 @@ private:
 
     static bool fail(std::string& error, const char* what, std::size_t position)
     {
-        error = std::string("JSON inválido: ") + what + " (posición " + std::to_string(position) + ")";
+        error = jsonError(what, position);
         return false;
     }
     static bool fail(std::string& error, simdjson::error_code e, std::size_t position)
@@ -249,7 +248,7 @@ private:
 
     simdjson::error_code typedValue(simdjson::simdjson_result<od::value> in, JsonValue& out, int depth)
     {
-        if (depth > kMaxDepth)
+        if (depth > kMaxJsonDepth)
             return simdjson::DEPTH_ERROR;
         od::value v;
         od::json_type type;
@@ -323,13 +322,13 @@ private:
     std::string_view text_;
 };
 
-} // namespace
+SimdjsonSource::SimdjsonSource() : reader_(std::make_unique<Reader>()) {}
 
-bool readJsonObject(std::string_view text, std::vector<JsonMember>& members, std::string& error)
+SimdjsonSource::~SimdjsonSource() = default;
+
+bool SimdjsonSource::readObject(std::string_view text, std::vector<JsonMember>& members, std::string& error)
 {
-    // One parser per thread keeps its buffers from line to line.
-    thread_local Reader reader;
-    return reader.read(text, members, error);
+    return reader_->read(text, members, error);
 }
 
-} // namespace haberes::cli
+} // namespace haberes::record

@@ -1,6 +1,6 @@
 #pragma once
 // Choosing a row of the table of positions as the position dialog does,
-// for callers without the dialog (haberes-cli, tests, benchmarks).
+// for callers without the dialog (the records, tests, benchmarks).
 #include "engine/pay_input.h"
 #include "engine/pay_scale.h"
 

@@ -1,14 +1,15 @@
 #pragma once
 // The result objects haberes-cli writes, one line each: appended to an
-// output buffer by a batch, or as texts for tests and checks.
-#include "cli/output_buffer.h"
+// output buffer by a batch, or as texts for tests and checks. A refused
+// field is named by its record key.
 #include "engine/calculate.h"
+#include "record/output_buffer.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace haberes::cli {
+namespace haberes::record {
 
 void writePayslipJson(OutputBuffer& out, const Payslip& payslip);
 void writeRefusalJson(OutputBuffer& out, const Refusal& refusal);
@@ -18,4 +19,4 @@ std::string payslipJson(const Payslip& payslip);
 std::string refusalJson(const Refusal& refusal);
 std::string malformedJson(const std::optional<std::string>& key, const std::string& error);
 
-} // namespace haberes::cli
+} // namespace haberes::record

@@ -1,9 +1,9 @@
-#include "cli/output_buffer.h"
+#include "record/output_buffer.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace haberes::cli {
+namespace haberes::record {
 
 char* OutputBuffer::grow(char* at, std::size_t n)
 {
@@ -24,4 +24,4 @@ void OutputBuffer::append(std::string_view text)
     commit(at + text.size());
 }
 
-} // namespace haberes::cli
+} // namespace haberes::record

@@ -1,14 +1,14 @@
 // The result writer: every text comes back unchanged through a JSON
 // parser, whatever its length and wherever a byte that needs escaping sits.
-#include "cli/output_buffer.h"
-#include "cli/payslip_json.h"
+#include "record/output_buffer.h"
+#include "record/result_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
-using namespace haberes::cli;
+using namespace haberes::record;
 
 namespace {
 
