@@ -4,7 +4,7 @@
 #include "engine/messages.h"
 #include "engine/pay_input.h"
 #include "engine/position_entries.h"
-#include "record/entries_file.h"
+#include "record/entries_text.h"
 #include "record/nlohmann_source.h"
 #include "record/record_writer.h"
 
