@@ -4,6 +4,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <vector>
 
 namespace haberes {
 
@@ -340,6 +344,113 @@ NumberDiagnosis diagnoseNumberText(std::string_view text, std::string_view sep)
     }
     d = NumberDiagnosis{};
     return d;
+}
+
+} // namespace haberes
+
+namespace haberes {
+
+namespace {
+
+// Digits d1 d2 ... times 10^exponent (one digit before the point) as plain
+// decimal text.
+std::string plainDecimal(const std::string& digits, int exponent)
+{
+    if (exponent < 0)
+        return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    const std::size_t intLen = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= intLen)
+        return digits + std::string(intLen - digits.size(), '0');
+    return digits.substr(0, intLen) + "." + digits.substr(intLen);
+}
+
+// The digits one unit up or down in their last place; a carry into a new
+// first digit, or a borrow out of the first, moves the exponent.
+void stepLastDigit(std::string& digits, int& exponent, int step)
+{
+    std::size_t i = digits.size();
+    while (i-- > 0) {
+        const int d = digits[i] - '0' + step;
+        if (d >= 0 && d <= 9) {
+            digits[i] = static_cast<char>('0' + d);
+            break;
+        }
+        digits[i] = step > 0 ? '0' : '9';
+        if (i == 0 && step > 0) {
+            digits.insert(digits.begin(), '1');
+            ++exponent;
+        }
+    }
+    if (digits.size() > 1 && digits.front() == '0') {
+        digits.erase(digits.begin());
+        --exponent;
+    }
+}
+
+} // namespace
+
+std::string formatShortestReal(double value)
+{
+    if (!std::isfinite(value))
+        return formatReal(value, ".");
+    const char* sign = std::signbit(value) ? "-" : "";
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0)
+        return std::string(sign) + "0";
+    // The value rounded to 1, 2, ... 17 significant digits, until one reads
+    // back; printf rounds correctly, and only its digits and exponent are
+    // taken, whatever decimal mark the C locale gives it.
+    std::string digits;
+    int exponent = 0;
+    for (int precision = 1; precision <= 17; ++precision) {
+        char buf[48];
+        std::snprintf(buf, sizeof buf, "%.*e", precision - 1, magnitude);
+        digits.clear();
+        const char* p = buf;
+        for (; *p && *p != 'e'; ++p)
+            if (isDigit(*p))
+                digits.push_back(*p);
+        exponent = *p ? std::atoi(p + 1) : 0;
+        const auto readsBack = [&](const std::string& d, int e) {
+            const auto back = toReal(plainDecimal(d, e), ".", std::numeric_limits<double>::max());
+            return back && *back == magnitude;
+        };
+        if (readsBack(digits, exponent))
+            break;
+        // Next to a power of two the values that read back lie unevenly
+        // about it: the nearest text may miss where its neighbour hits.
+        bool found = false;
+        for (const int step : {1, -1}) {
+            std::string d = digits;
+            int e = exponent;
+            stepLastDigit(d, e, step);
+            if (!found && d != "0" && readsBack(d, e)) {
+                digits = d;
+                exponent = e;
+                found = true;
+            }
+        }
+        if (found)
+            break;
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string fixed = plainDecimal(digits, exponent);
+    // A whole number past 2^53 is written plain with every digit of its
+    // exact value, as std::to_chars does.
+    if (exponent + 1 >= static_cast<int>(digits.size()) && magnitude >= 9007199254740992.0) {
+        std::vector<char> exact(static_cast<std::size_t>(exponent) + 8);
+        std::snprintf(exact.data(), exact.size(), "%.0f", magnitude);
+        fixed = exact.data();
+    }
+    std::string scientific = digits.substr(0, 1);
+    if (digits.size() > 1)
+        scientific += "." + digits.substr(1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "e%c%02d", exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);
+    scientific += exp;
+    return sign + (scientific.size() < fixed.size() ? scientific : fixed);
 }
 
 } // namespace haberes

@@ -66,4 +66,9 @@ NumberDiagnosis diagnoseNumberText(std::string_view text, std::string_view decim
 // exponent, no grouping, no trailing zeros ("1294,6").
 std::string formatReal(double value, std::string_view decimalSeparator);
 
+// A finite double as the fewest significant digits that read back (toReal)
+// as the same value, with a point; written plain ("0.8947") or with an
+// exponent ("1e-05"), whichever is shorter, plain on a tie.
+std::string formatShortestReal(double value);
+
 } // namespace haberes

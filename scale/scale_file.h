@@ -1,17 +1,15 @@
 #pragma once
-// Pay scale files: one JSON object per scale, read whole or refused whole,
-// and written back so that reading gives the same scale.
-#include "engine/pay_scale.h"
+// Pay scale files for the Qt programs: one JSON object per scale, read whole
+// or refused whole (by the plain reader of scale_format.h), and written
+// back so that reading gives the same scale.
+#include "scale/scale_format.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
-#include <string>
 
 namespace haberes {
-
-inline constexpr int kScaleFormat = 1;
 
 struct ScaleFileResult {
     std::optional<PayScale> scale;
@@ -25,9 +23,5 @@ struct ScaleFileResult {
 ScaleFileResult readScale(const QByteArray& json, const QString& fileName);
 // Reads the file at path.
 ScaleFileResult readScaleFile(const QString& path);
-
-// The scale in the file format: fixed key order, one position a line,
-// numbers written so that they read back to the same value.
-std::string writeScale(const PayScale& scale);
 
 } // namespace haberes

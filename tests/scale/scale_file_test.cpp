@@ -171,7 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Bands go up.
         Refusal{"adicional_006_cargo.tabla_a.topes_bandas[2]", 1169, "adicional_006_cargo.tabla_a.topes_bandas[2]",
                 "un número entero entre 1170 y 32767"},
-        Refusal{"hijo_1001.topes[1]", 2000, "hijo_1001.topes[1]", "no menor que"},
+        Refusal{"hijo_1001.topes[1]", 2000, "hijo_1001.topes[1]", "un importe entre 2400.0001 y"},
+        Refusal{"hijo_1001.topes[1]", 2400, "hijo_1001.topes[1]", "un importe entre 2400.0001 y"},
         // Position codes: three digits from 600 to 999, each once.
         Refusal{"cargos[7].codigocargo", "999", "cargos[7].codigocargo", "repite el código \"999\""},
         Refusal{"cargos[0].codigocargo", "599", "cargos[0].codigocargo", "entre \"600\" y \"999\""},
