@@ -23,6 +23,7 @@ const tmp = mkdtempSync(path.join(tmpdir(), 'haberes-web-'));
 const withoutDate = (line) => line.replace(/"date": "(?:[^"\\]|\\.)*", /, '');
 let failures = 0;
 let compared = 0;
+let parserWords = 0;
 
 const runCli = (args, input) => {
   const file = path.join(tmp, 'in.jsonl');
@@ -40,6 +41,13 @@ const compare = (what, lines, locale, sep, scaleText = '', scaleArgs = []) => {
     const got = withoutDate(calcular(record, sep, scaleText));
     const want = withoutDate(expected[i]);
     compared++;
+    // A text that is not JSON at all is described by each parser in its own
+    // words (simdjson for haberes-cli, nlohmann-json here): only that.
+    const notJson = '{"ok": false, "field": null, "error": "JSON inválido: ';
+    if (got !== want && got.startsWith(notJson) && want.startsWith(notJson)) {
+      parserWords++;
+      return;
+    }
     if (got !== want && failures++ < 10)
       console.error(`${what}, record ${i + 1}: ${record}\n  haberes-cli: ${want}\n  web:         ${got}`);
   });
@@ -134,4 +142,4 @@ if (failures) {
   console.error(`engine_vs_cli: ${failures} of ${compared} results differ`);
   process.exit(1);
 }
-console.log(`engine_vs_cli: ${compared} results identical to haberes-cli's`);
+console.log(`engine_vs_cli: ${compared} results identical to haberes-cli's (${parserWords} texts that are not JSON described in the parser's own words)`);

@@ -238,12 +238,15 @@ try {
   await scaleChooser.accept([path.join(tmp, 'prueba.json')]);
   await page.waitForFunction(() => document.getElementById('escalaNombre').textContent === 'Escala de prueba');
   check((await page.$$eval('#escala option', (os) => os.map((o) => o.value)))[0] === 'Escala de prueba', 'la escala nueva primero');
+  // A fresh page: the scale is kept in the browser, the entries are not.
+  await open(page, origin);
+  check(await page.$eval('#escalaNombre', (e) => e.textContent) === 'Escala de prueba', 'la escala sigue guardada');
+  check(await page.$eval('#docente', (e) => e.value) === '', 'nada personal guardado sin pedirlo');
   await typeRecord(page, { horasmedio: true, numerohorasmed: '10', antiguedad: 3 });
   await calcular(page);
   sameView(await shown(page), expectedView(cliResult({ horasmedio: true, numerohorasmed: '10', antiguedad: 3 }, 'es_AR',
     ['--escala', 'prueba.json'])), 'recibo con la escala abierta');
-  await open(page, origin);
-  check(await page.$eval('#escalaNombre', (e) => e.textContent) === 'Escala de prueba', 'la escala sigue guardada');
+  await page.click('#Volver');
   const bad = builtin.replace(/"valor_punto": [0-9.]+/, '"valor_punto": "mucho"');
   writeFileSync(path.join(tmp, 'mala.json'), bad);
   const cliBad = spawnSync(cli, ['--escala', 'mala.json', '--mostrar-escala'], { encoding: 'utf8', cwd: tmp });
