@@ -9,7 +9,8 @@ const types = {
   '.svg': 'image/svg+xml', '.png': 'image/png',
 };
 
-export const serve = (site) => new Promise((resolve) => {
+export const serve = (folder) => new Promise((resolve) => {
+  const site = path.resolve(folder);
   const server = createServer(async (req, res) => {
     const url = new URL(req.url, 'http://127.0.0.1');
     // A blank page beside the site, to measure against.
@@ -20,7 +21,7 @@ export const serve = (site) => new Promise((resolve) => {
     let file = decodeURIComponent(url.pathname);
     if (file.endsWith('/')) file += 'index.html';
     const full = path.join(site, path.normalize(file));
-    if (!full.startsWith(path.resolve(site))) { res.writeHead(403).end(); return; }
+    if (!full.startsWith(site + path.sep)) { res.writeHead(403).end(); return; }
     try {
       const body = await readFile(full);
       res.writeHead(200, { 'Content-Type': types[path.extname(full)] || 'application/octet-stream', 'Cache-Control': 'no-cache' });
