@@ -46,9 +46,12 @@
   let incorporada = null; // the built-in scale's description
   let escala = null;      // the scale in use: {texto, info}
 
+  // Scales the browser refused to store, kept for this visit only.
+  let deEstaVisita = [];
   const todasLasEscalas = () => {
     const lista = [{ nombre: incorporada.nombre, vigencia: incorporada.vigencia, texto: '' }];
-    for (const e of leerGuardadas())
+    const guardadas = leerGuardadas();
+    for (const e of [...guardadas, ...deEstaVisita.filter((v) => !guardadas.some((g) => g.nombre === v.nombre))])
       if (e.nombre !== incorporada.nombre) lista.push(e);
     // Newest first, as the desktop program lists them.
     return lista.sort((a, b) => (b.vigencia || '').localeCompare(a.vigencia || ''));
@@ -68,11 +71,13 @@
   };
 
   const usarEscala = (nombre) => {
-    const guardada = todasLasEscalas().find((e) => e.nombre === nombre) || todasLasEscalas()[0];
-    const info = guardada.texto ? llamar('haberes_escala', guardada.texto, guardada.archivo || guardada.nombre) : incorporada;
+    let guardada = todasLasEscalas().find((e) => e.nombre === nombre) || todasLasEscalas()[0];
+    let info = guardada.texto ? llamar('haberes_escala', guardada.texto, guardada.archivo || guardada.nombre) : incorporada;
     if (!info.ok) {
+      // What the browser kept no longer reads as a scale: the built-in one.
       avisar(info.error);
-      return;
+      guardada = { texto: '' };
+      info = incorporada;
     }
     escala = { texto: guardada.texto, info };
     $('escalaNombre').textContent = info.nombre;
@@ -342,23 +347,20 @@
     if (archivo.error) return avisar(`No se pudo leer el archivo «${archivo.nombre}».`);
     const info = llamar('haberes_escala', archivo.texto, archivo.nombre);
     if (!info.ok) return avisar(info.error);
+    const nueva = { nombre: info.nombre, vigencia: info.vigencia, archivo: archivo.nombre, texto: archivo.texto };
     const guardadas = leerGuardadas().filter((e) => e.nombre !== info.nombre);
-    guardadas.unshift({ nombre: info.nombre, vigencia: info.vigencia, archivo: archivo.nombre, texto: archivo.texto });
+    guardadas.unshift(nueva);
+    let aviso = `Escala «${info.nombre}» abierta.`;
     try {
       localStorage.setItem(CLAVE_ESCALAS, JSON.stringify(guardadas));
       localStorage.setItem(CLAVE_ELEGIDA, info.nombre);
     } catch (e) {
-      avisar('El navegador no dejó guardar la escala; se usa solo mientras la página esté abierta.');
+      deEstaVisita = [nueva, ...deEstaVisita.filter((v) => v.nombre !== info.nombre)];
+      aviso = `Escala «${info.nombre}» abierta; el navegador no dejó guardarla y se usa solo mientras la página esté abierta.`;
     }
-    if (info.nombre !== incorporada.nombre) {
-      listarEscalas(info.nombre);
-      if (!leerGuardadas().some((e) => e.nombre === info.nombre)) {
-        // Not stored: keep it for this visit only.
-        escala = { texto: archivo.texto, info };
-      }
-    }
+    listarEscalas(info.nombre);
     usarEscala(info.nombre);
-    avisar(`Escala «${info.nombre}» abierta.`);
+    avisar(aviso);
   };
 
   const abrirDatos = async () => {
@@ -388,6 +390,7 @@
   const borrarGuardado = () => {
     localStorage.removeItem(CLAVE_ESCALAS);
     localStorage.removeItem(CLAVE_ELEGIDA);
+    deEstaVisita = [];
     listarEscalas(incorporada.nombre);
     usarEscala(incorporada.nombre);
     avisar('Se borró todo lo guardado en este navegador.');
@@ -403,7 +406,8 @@
       o.textContent = z;
       $('zona').append(o);
     }
-    const elegida = localStorage.getItem(CLAVE_ELEGIDA) || incorporada.nombre;
+    let elegida = incorporada.nombre;
+    try { elegida = localStorage.getItem(CLAVE_ELEGIDA) || elegida; } catch (e) { /* no storage: the built-in scale */ }
     listarEscalas(elegida);
     usarEscala($('escala').value);
 
