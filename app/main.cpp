@@ -2,6 +2,7 @@
 // window to the payslip window.
 #include "app/display.h"
 #include "app/program.h"
+#include "common/dialog_texts.h"
 #include "common/qt_spanish.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("haberes"));
     if (!haberes::installQtSpanish(app))
         std::fputs(haberes::kNoQtSpanishMessage, stderr);
+    // After Qt's: the last installed is asked first.
+    haberes::installDialogTexts(app);
 
     haberes::Program program;
     // Queued: "Salir" and the close control ask from inside their own events.

@@ -59,8 +59,11 @@ Program::Program(QObject* parent)
             payslip_->pdfAction()->trigger();
     });
     pdf->setObjectName(QStringLiteral("guardarReciboPdf"));
-    connect(archivo, &QMenu::aboutToShow, pdf, [this, pdf] { pdf->setEnabled(payslip_ && payslip_->isVisible()); });
-    pdf->setEnabled(false);
+    // The same keys as in the payslip window.
+    pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(archivo, &QMenu::aboutToShow, this, &Program::updatePdfAction);
+    pdfAction_ = pdf;
+    updatePdfAction();
 }
 
 Program::~Program() = default;
@@ -75,6 +78,7 @@ PayslipWindow* Program::ensurePayslipWindow()
     if (!payslip_) {
         payslip_ = std::make_unique<PayslipWindow>();
         connect(payslip_.get(), &PayslipWindow::volverRequested, entry_.get(), &EntryWindow::returnFromPayslip);
+        connect(payslip_.get(), &PayslipWindow::volverRequested, this, &Program::updatePdfAction);
         connect(payslip_.get(), &PayslipWindow::salirRequested, this, &Program::quitRequested);
         if (pendingHeader_) {
             const PositionTexts& t = *pendingHeader_;
@@ -111,6 +115,7 @@ std::optional<Refusal> Program::showCalculated()
     PayslipWindow* window = ensurePayslipWindow();
     window->showPayslip(*result.payslip);
     window->raise();
+    updatePdfAction();
     return std::nullopt;
 }
 
@@ -124,6 +129,7 @@ void Program::onScaleChanged()
     if (!refusal)
         return;
     payslip_->hide();
+    updatePdfAction();
     refuse(*refusal);
 }
 
@@ -145,9 +151,17 @@ void Program::enterSaved(const SavedEntries& saved)
 {
     if (payslip_ && payslip_->isVisible())
         payslip_->hide();
+    updatePdfAction();
     enterIntoWindows(*entry_, saved.entries);
     if (payslip_ || !saved.comentario.isEmpty())
         ensurePayslipWindow()->setComment(saved.comentario);
+}
+
+// Its shortcut works only while it is enabled: kept up to date whenever the
+// payslip window comes or goes, not only when the menu opens.
+void Program::updatePdfAction()
+{
+    pdfAction_->setEnabled(payslip_ && payslip_->isVisible());
 }
 
 // The boxes are named after their record keys; the dialog's are shown first.

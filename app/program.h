@@ -4,6 +4,8 @@
 #include "app/field_notice.h"
 
 #include <QObject>
+
+class QAction;
 #include <memory>
 #include <optional>
 
@@ -54,11 +56,14 @@ private:
     void refuseField(Field field, const QString& message);
     SavedEntries savedEntries() const;
     void enterSaved(const SavedEntries& saved);
+    // "Guardar recibo en PDF…" is enabled while a payslip is on view.
+    void updatePdfAction();
 
     std::unique_ptr<EntryWindow> entry_;
     std::unique_ptr<PayslipWindow> payslip_;
     std::unique_ptr<EntriesMenu> entriesMenu_;
     FieldNotice notice_;
+    QAction* pdfAction_ = nullptr;
     // "Listo" before the payslip window exists: its header waits here.
     std::unique_ptr<PositionTexts> pendingHeader_;
 };

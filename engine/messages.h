@@ -16,7 +16,7 @@ inline constexpr std::string_view kNoPayBasisMessage = "No seleccionaste cargo n
 // A payslip whose net pay is below zero: most often a mistyped entry.
 inline constexpr std::string_view kNegativeNetMessage = "¡Atención! Líquido a pagar negativo";
 inline constexpr std::string_view kNegativeNetDetailMessage =
-    "El líquido a pagar es negativo: los descuentos superan a los haberes. Revise los datos.";
+    "El líquido a pagar es negativo: los descuentos superan a los haberes. Revisá los datos.";
 
 // Title of the notice about a refused box.
 inline constexpr std::string_view kRefusedBoxTitle = "Dato incorrecto";

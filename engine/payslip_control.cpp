@@ -49,11 +49,10 @@ ControlResult comparePaid(const Payslip& payslip, const PaidTexts& paid, const N
     }
     control.liquido.due = payslip.totalliq;
 
-    // Named references, not structured bindings: clang before 16 (emscripten's)
-    // cannot capture a binding in a lambda.
     for (const auto& entry : paid) {
-        const auto& key = entry.first;
-        const auto& text = entry.second;
+        // Named, not bound: older compilers cannot capture a structured binding.
+        const std::string& key = entry.first;
+        const std::string& text = entry.second;
         const auto refuse = [&](std::string message) {
             result.control.reset();
             result.field = "cobrado." + key;

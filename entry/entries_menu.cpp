@@ -1,5 +1,6 @@
 #include "entry/entries_menu.h"
 
+#include "common/dialog_open.h"
 #include "entry/entries_file.h"
 
 #include <QAction>
@@ -64,6 +65,9 @@ EntriesMenu::EntriesMenu(QWidget* window, Entries entries, QObject* parent)
 
     if (window->layout())
         window->layout()->setMenuBar(bar_);
+    // First among the window's children, as it is first on screen: screen
+    // readers list the children in that order.
+    bar_->lower();
 }
 
 EntriesMenu::~EntriesMenu() = default;
@@ -155,11 +159,20 @@ QString EntriesMenu::suggestedPath() const
 void EntriesMenu::open()
 {
     const QString folder = startFolder();
-    const QString path = hooks_.openPath
-                             ? hooks_.openPath(folder)
-                             : QFileDialog::getOpenFileName(window_, QStringLiteral("Abrir datos"), folder, kFilter);
-    if (!path.isEmpty())
-        openFile(path);
+    if (hooks_.openPath) {
+        const QString path = hooks_.openPath(folder);
+        if (!path.isEmpty())
+            openFile(path);
+        return;
+    }
+    if (raiseOpenDialog())
+        return;
+    auto* dialog = new QFileDialog(window_, QStringLiteral("Abrir datos"), folder, kFilter);
+    dialog->setObjectName(QStringLiteral("dialogoAbrirDatos"));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog_ = dialog;
+    openFileDialog(dialog, this, [this](const QString& path) { openFile(path); });
 }
 
 // Checked whole before anything is entered: a refused file leaves every
@@ -180,20 +193,33 @@ bool EntriesMenu::openFile(const QString& path)
 
 void EntriesMenu::save()
 {
-    QString path;
     if (hooks_.savePath) {
-        path = hooks_.savePath(suggestedPath());
-    } else {
-        QFileDialog dialog(window_, QStringLiteral("Guardar datos"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(kFilter);
-        dialog.setDefaultSuffix(QStringLiteral("json"));
-        dialog.selectFile(suggestedPath());
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().constFirst();
+        const QString path = hooks_.savePath(suggestedPath());
+        if (!path.isEmpty())
+            saveFile(path);
+        return;
     }
-    if (!path.isEmpty())
-        saveFile(path);
+    if (raiseOpenDialog())
+        return;
+    auto* dialog = new QFileDialog(window_, QStringLiteral("Guardar datos"));
+    dialog->setObjectName(QStringLiteral("dialogoGuardarDatos"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setNameFilter(kFilter);
+    dialog->setDefaultSuffix(QStringLiteral("json"));
+    dialog->selectFile(suggestedPath());
+    dialog_ = dialog;
+    openFileDialog(dialog, this, [this](const QString& path) { saveFile(path); });
+}
+
+// One file dialog at a time: a second "Abrir" or "Guardar" (a shortcut
+// reaches past a window-modal dialog's parent) brings the open one forward.
+bool EntriesMenu::raiseOpenDialog()
+{
+    if (!dialog_)
+        return false;
+    dialog_->raise();
+    dialog_->activateWindow();
+    return true;
 }
 
 bool EntriesMenu::saveFile(const QString& path)

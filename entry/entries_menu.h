@@ -4,11 +4,13 @@
 // writes the files; what the entries are, and where they go, is asked of
 // its owner.
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
 class QAction;
+class QFileDialog;
 class QMenu;
 class QMenuBar;
 class QSettings;
@@ -34,6 +36,7 @@ public:
         // A file to open, starting in `folder`; empty when cancelled.
         std::function<QString(const QString& folder)> openPath;
         // Where to save, starting from a suggested path; empty when cancelled.
+    // Both are asked, and answered, while the action runs.
         std::function<QString(const QString& suggested)> savePath;
         std::function<void(const QString& text)> notice;
         std::function<std::unique_ptr<QSettings>()> settings;
@@ -45,7 +48,9 @@ public:
 
     void setHooks(Hooks hooks);
 
-    // The menu's actions, by what they do.
+    // The menu's actions, by what they do. Without a hook, open and save
+    // show their file dialog and return at once; the file is read or
+    // written when the dialog is accepted.
     void open();
     bool openFile(const QString& path);
     void save();
@@ -65,6 +70,7 @@ private:
     void fillRecentMenu();
     QString startFolder() const;
     QString suggestedPath() const;
+    bool raiseOpenDialog();
 
     QWidget* window_;
     Entries entries_;
@@ -72,6 +78,7 @@ private:
     QMenuBar* bar_ = nullptr;
     QMenu* archivo_ = nullptr;
     QMenu* recent_ = nullptr;
+    QPointer<QFileDialog> dialog_;
 };
 
 } // namespace haberes

@@ -26,7 +26,7 @@ namespace haberes {
 
 namespace {
 
-const QString kHoursTip = QStringLiteral("Ingrese la cantidad de horas");
+const QString kHoursTip = QStringLiteral("Ingresá la cantidad de horas");
 
 template <class W>
 W* named(W* widget, const char* name)
@@ -93,7 +93,6 @@ void EntryWindow::createUi()
     bold.setBold(true);
     desde->setFont(bold);
     ui_.desde = desde;
-    ui_.escala = new ScaleChoice(this);
     auto* rule = named(new QFrame(this), "raya");
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
@@ -106,11 +105,11 @@ void EntryWindow::createUi()
 
     // ---- Pay basis.
     ui_.Frame2 = named(new QGroupBox(QStringLiteral("Categoría"), this), "Frame2");
-    ui_.cargo = option(ui_.Frame2, "cargo", QStringLiteral("Cargo"), QStringLiteral("Seleccione para evaluar un cargo"));
+    ui_.cargo = option(ui_.Frame2, "cargo", QStringLiteral("Cargo"), QStringLiteral("Seleccioná para evaluar un cargo"));
     ui_.horasmedio = option(ui_.Frame2, "horasmedio", QStringLiteral("Hs. N. Medio"),
-                            QStringLiteral("Seleccione para evaluar horas de nivel medio"));
+                            QStringLiteral("Seleccioná para evaluar horas de nivel medio"));
     ui_.horassup = option(ui_.Frame2, "horassup", QStringLiteral("Hs. N. Superior"),
-                          QStringLiteral("Seleccione para evaluar horas de nivel superior"));
+                          QStringLiteral("Seleccioná para evaluar horas de nivel superior"));
     ui_.payBasis = new QButtonGroup(this);
     ui_.payBasis->setObjectName(QStringLiteral("categoria"));
     for (QRadioButton* b : {ui_.cargo, ui_.horasmedio, ui_.horassup})
@@ -197,7 +196,7 @@ void EntryWindow::createUi()
     // ---- Other entries.
     auto* others = named(new QGroupBox(this), "otros");
     ui_.opincentivo = checkBox(others, "opincentivo", QStringLiteral("Incentivo en cargos"));
-    ui_.opincentivo->setToolTip(QStringLiteral("Deshabilite si no se cobra"));
+    ui_.opincentivo->setToolTip(QStringLiteral("Destildá si no se cobra"));
     ui_.opincentivo->setChecked(true);
     ui_.Text1 = named(new QLineEdit(QStringLiteral("Si"), others), "Text1");
     ui_.Text1->setReadOnly(true);
@@ -217,7 +216,7 @@ void EntryWindow::createUi()
     ui_.zona->setEditText(QStringLiteral("Ubicación Escuela (Zona)"));
     ui_.zona->setAccessibleName(QStringLiteral("Ubicación Escuela (Zona)"));
     ui_.inasist = checkBox(others, "inasist", QStringLiteral("Inasistencias Just"));
-    ui_.inasist->setToolTip(QStringLiteral("Haga Click si tiene inasistencias"));
+    ui_.inasist->setToolTip(QStringLiteral("Hacé clic si tenés inasistencias"));
     ui_.dinasist = numberBox(others, "dinasist", QStringLiteral("Cantidad de días."), ui_.inasist->text());
     ui_.hijos = checkBox(others, "hijos", QStringLiteral("Hijos"));
     ui_.cantidadhijos = numberBox(others, "cantidadhijos", QStringLiteral("¿Cuántos Hijos?"), ui_.hijos->text());
@@ -290,7 +289,9 @@ void EntryWindow::createUi()
     seniority->addSpacing(6);
     seniority->addWidget(ui_.porcantig, 0, Qt::AlignHCenter);
 
-    // ---- Buttons.
+    // ---- Bottom row: the scale, then the buttons. Made here, not with the
+    // title: screen readers list the window's children in the order made.
+    ui_.escala = new ScaleChoice(this);
     ui_.Command1 = named(new QPushButton(QStringLiteral("Calcular"), this), "Command1");
     ui_.Command1->setToolTip(QStringLiteral("Genera el recibo"));
     ui_.Command1->setDefault(true);
@@ -302,9 +303,9 @@ void EntryWindow::createUi()
     QLabel* credits[] = {
         small(this, "credito1", QStringLiteral("haberes: recibo de haberes docente")),
         small(this, "credito2",
-              QStringLiteral("Elija el cargo o las horas, complete los datos y presione \u00abCalcular\u00bb.")),
+              QStringLiteral("Elegí el cargo o las horas, completá los datos y presioná \u00abCalcular\u00bb.")),
         small(this, "credito3",
-              QStringLiteral("Los importes son orientativos; verifíquelos con la liquidación oficial.")),
+              QStringLiteral("Los importes son orientativos; verificalos con la liquidación oficial.")),
     };
 
     // ---- Arrangement.
@@ -368,8 +369,8 @@ void EntryWindow::createUi()
         ui_.Iosper,        ui_.Osplad,        ui_.ZUTEL,         ui_.APORTEJUB,         ui_.cajacomp,
         ui_.Ley4035,       ui_.Seguro3011,    ui_.Option[0],     ui_.Option[1],         ui_.Option[2],
         ui_.Option[3],     ui_.Option[4],     ui_.Option[5],     ui_.Option[6],         ui_.Option[7],
-        ui_.Option[8],     ui_.Option[9],     ui_.Option[10],    ui_.Option[11],        ui_.Command1,
-        ui_.Command2,
+        ui_.Option[8],     ui_.Option[9],     ui_.Option[10],    ui_.Option[11],        ui_.escala->box(),
+        ui_.escala->openButton(), ui_.Command1, ui_.Command2,
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);

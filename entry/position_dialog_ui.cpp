@@ -45,7 +45,7 @@ QLabel* caption(QWidget* parent, const QString& text, QWidget* buddy)
 
 void PositionDialog::createUi()
 {
-    auto* heading = new QLabel(QStringLiteral("Seleccione el cargo o el código del cargo"), this);
+    auto* heading = new QLabel(QStringLiteral("Seleccioná el cargo o el código del cargo"), this);
     heading->setObjectName(QStringLiteral("titulo"));
     QFont big = heading->font();
     big.setBold(true);
@@ -55,13 +55,13 @@ void PositionDialog::createUi()
     ui_.codcargo = new QLineEdit(QStringLiteral("0"), this);
     ui_.codcargo->setObjectName(QStringLiteral("codcargo"));
     ui_.codcargo->setToolTip(QStringLiteral(
-        "Escriba el código del cargo. Si luego de escribir las tres cifras no se selecciona el cargo, vuelva a "
+        "Escribí el código del cargo. Si después de escribir las tres cifras no se selecciona el cargo, volvé a "
         "elegir un código correcto."));
     ui_.codcargo->setMinimumWidth(ui_.codcargo->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
 
     ui_.cargox = new QComboBox(this);
     ui_.cargox->setObjectName(QStringLiteral("cargox"));
-    ui_.cargox->setToolTip(QStringLiteral("Seleccione el cargo"));
+    ui_.cargox->setToolTip(QStringLiteral("Seleccioná el cargo"));
     ui_.cargox->setEditable(true);
     // Typed text must choose no row: no completion, no new entries.
     ui_.cargox->setCompleter(nullptr);

@@ -1,5 +1,6 @@
 #include "entry/scale_choice.h"
 
+#include "common/dialog_open.h"
 #include "entry/qt_text.h"
 #include "scale/scale_catalog.h"
 
@@ -39,6 +40,7 @@ struct ScaleChoice::State {
     // Whether a scale is in force is judged against this day.
     QDate today = QDate::currentDate();
     QPointer<QMessageBox> message;
+    QPointer<QFileDialog> dialog;
 };
 
 ScaleChoice::ScaleChoice(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>())
@@ -110,14 +112,24 @@ void ScaleChoice::setCatalog(const ScaleCatalog& catalog, QDate today)
 
 void ScaleChoice::open()
 {
-    QString path;
-    if (hooks_.openPath)
-        path = hooks_.openPath();
-    else
-        path = QFileDialog::getOpenFileName(window(), QStringLiteral("Abrir escala"), QString(),
-                                            QStringLiteral("Escalas (*.json);;Todos los archivos (*)"));
-    if (!path.isEmpty())
-        openFile(path);
+    if (hooks_.openPath) {
+        const QString path = hooks_.openPath();
+        if (!path.isEmpty())
+            openFile(path);
+        return;
+    }
+    if (state_->dialog) {
+        state_->dialog->raise();
+        state_->dialog->activateWindow();
+        return;
+    }
+    auto* dialog = new QFileDialog(window(), QStringLiteral("Abrir escala"), QString(),
+                                   QStringLiteral("Escalas (*.json);;Todos los archivos (*)"));
+    dialog->setObjectName(QStringLiteral("dialogoAbrirEscala"));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    state_->dialog = dialog;
+    openFileDialog(dialog, this, [this](const QString& path) { openFile(path); });
 }
 
 bool ScaleChoice::openFile(const QString& path)

@@ -42,8 +42,10 @@ public:
     // The chosen scale; it lives as long as this choice.
     const PayScale& scale() const;
     QComboBox* box() const { return box_; }
+    QPushButton* openButton() const { return open_; }
 
-    // "Abrir escala…": asks for a file, then openFile.
+    // "Abrir escala…": asks for a file, then openFile; without a hook it
+    // shows the file dialog and returns at once.
     void open();
     // A valid file is copied into the user's folder, offered and chosen; an
     // invalid one is refused with its message and changes nothing.

@@ -7,10 +7,10 @@
 namespace haberes {
 
 #define HABERES_CUPS_FUNCTIONS(X)                                                                              \
-    X(cupsLastErrorString) X(cupsGetNamedDest) X(cupsCopyDestInfo) X(cupsGetDestMediaDefault)                 \
-    X(cupsFreeDestInfo) X(cupsFreeDests) X(cupsDoRequest) X(cupsUser) X(cupsGetDests2) X(cupsCreateJob)       \
-    X(cupsStartDocument) X(cupsWriteRequestData) X(cupsFinishDocument) X(cupsCancelJob2) X(ippDelete)         \
-    X(ippFindAttribute) X(ippGetInteger) X(ippGetCount) X(ippGetString) X(ippNewRequest) X(ippAddString)
+    X(cupsLastErrorString) X(cupsFreeDests) X(cupsDoRequest) X(cupsUser) X(cupsGetDests2) X(cupsCreateJob)     \
+    X(cupsStartDocument) X(cupsWriteRequestData) X(cupsFinishDocument) X(cupsCancelJob2) X(ippDelete)          \
+    X(ippFindAttribute) X(ippGetInteger) X(ippGetCount) X(ippGetString) X(ippNewRequest) X(ippAddString)       \
+    X(ippAddStrings)
 
 // The functions this program uses, with libcups's own types.
 struct CupsLibrary {

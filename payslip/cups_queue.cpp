@@ -1,11 +1,11 @@
 #include "payslip/cups_queue.h"
 
 #include "payslip/cups_library.h"
-#include "payslip/page_drawing.h"
+#include "payslip/media_size.h"
 
 #include <QDeadlineTimer>
+#include <QSizeF>
 #include <QThread>
-
 
 #include <optional>
 
@@ -21,25 +21,6 @@ const CupsLibrary& api() { return *cupsLibrary(); }
 QString lastError()
 {
     return QString::fromUtf8(api().cupsLastErrorString());
-}
-
-// The printer's default paper, when CUPS knows it.
-std::optional<QPageSize> defaultPaper(const QString& printer)
-{
-    const QByteArray name = printer.toUtf8();
-    cups_dest_t* dest = api().cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
-    if (!dest)
-        return std::nullopt;
-    std::optional<QPageSize> paper;
-    if (cups_dinfo_t* info = api().cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-        cups_size_t size;
-        if (api().cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
-            size.width > 0 && size.length > 0)
-            paper = QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter);
-        api().cupsFreeDestInfo(info);
-    }
-    api().cupsFreeDests(1, dest);
-    return paper;
 }
 
 // One IPP request's answer, freed with it.
@@ -86,8 +67,34 @@ QString firstOf(std::initializer_list<QString> texts)
     return QString();
 }
 
-// What the job and its queue say now; nothing while it is still on its way.
-std::optional<JobReport> look(const QString& printer, int jobId)
+QString printerUri(const QString& printer)
+{
+    return QStringLiteral("ipp://localhost/printers/%1").arg(printer);
+}
+
+// The paper the queue prints on unless told otherwise: its media-default,
+// or the size in its media-col-default, which is all a queue whose PPD's
+// default page size was set by name has. (cupsGetDestMediaDefault answers
+// Letter for a queue whose default is A4 when the PPD has no margins.)
+std::optional<QPageSize> defaultPaper(const QString& printer)
+{
+    ipp_t* ask = request(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", printerUri(printer));
+    const char* const wanted[] = {"media-default", "media-col-default"};
+    api().ippAddStrings(ask, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    const Answer queue(ask);
+    if (std::optional<QPageSize> named = mediaSize(queue.text("media-default")))
+        return named;
+    // Hundredths of a millimetre.
+    const int width = queue.integer("media-col-default/media-size/x-dimension", 0);
+    const int length = queue.integer("media-col-default/media-size/y-dimension", 0);
+    if (width <= 0 || length <= 0)
+        return std::nullopt;
+    return QPageSize(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter);
+}
+
+} // namespace
+
+std::optional<JobReport> jobOutcome(const QString& printer, int jobId)
 {
     const Answer job(request(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri",
                              QStringLiteral("ipp://localhost/jobs/%1").arg(jobId)));
@@ -97,9 +104,12 @@ std::optional<JobReport> look(const QString& printer, int jobId)
     case IPP_JSTATE_COMPLETED:
         return JobReport{JobReport::Outcome::accepted, jobId, QString()};
     case IPP_JSTATE_ABORTED:
-    case IPP_JSTATE_CANCELED: {
+    case IPP_JSTATE_CANCELED:
+    // Stopped by an error (a filter that failed on a queue that aborts
+    // such jobs): it goes no further by itself, and its queue stays idle.
+    case IPP_JSTATE_STOPPED: {
         const Answer queue(request(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
-                                   QStringLiteral("ipp://localhost/printers/%1").arg(printer)));
+                                   printerUri(printer)));
         return JobReport{JobReport::Outcome::failed, jobId,
                          firstOf({job.text("job-printer-state-message"), queue.text("printer-state-message"),
                                   job.text("job-state-reasons")})};
@@ -110,14 +120,12 @@ std::optional<JobReport> look(const QString& printer, int jobId)
         break;
     }
     const Answer queue(request(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
-                               QStringLiteral("ipp://localhost/printers/%1").arg(printer)));
+                               printerUri(printer)));
     if (queue.integer("printer-state", IPP_PSTATE_IDLE) == IPP_PSTATE_STOPPED)
         return JobReport{JobReport::Outcome::waiting, jobId,
                          firstOf({queue.text("printer-state-message"), queue.text("printer-state-reasons")})};
     return std::nullopt;
 }
-
-} // namespace
 
 Printers cupsPrinters()
 {
@@ -136,6 +144,8 @@ Printers cupsPrinters()
             printers.defaultPrinter = name;
     }
     api().cupsFreeDests(count, dests);
+    if (!printers.defaultPrinter.isEmpty())
+        printers.defaultPaper = defaultPaper(printers.defaultPrinter);
     return printers;
 }
 
@@ -143,7 +153,7 @@ JobReport printPdf(const QString& printer, const PaperPdf& render, const QString
 {
     if (!cupsLibrary())
         return {JobReport::Outcome::refused, 0, QStringLiteral("no se encontró el sistema de impresión (libcups)")};
-    const QByteArray pdf = render(defaultPaper(printer).value_or(localPageSize()));
+    const QByteArray pdf = render(defaultPaper(printer).value_or(usualPageSize()));
     const QByteArray name = printer.toUtf8();
     const int jobId = api().cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.toUtf8().constData(), 0, nullptr);
     if (jobId == 0)
@@ -163,7 +173,7 @@ JobReport printPdf(const QString& printer, const PaperPdf& render, const QString
 
     QDeadlineTimer moment(watchMs);
     while (true) {
-        if (std::optional<JobReport> report = look(printer, jobId))
+        if (std::optional<JobReport> report = jobOutcome(printer, jobId))
             return *report;
         if (moment.hasExpired())
             return {JobReport::Outcome::accepted, jobId, QString()};

@@ -8,12 +8,15 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace haberes {
 
 struct Printers {
     QString defaultPrinter; // empty when none is set
     QStringList names;      // every queue, the default among them
+    // The default printer's paper, when CUPS says which.
+    std::optional<QPageSize> defaultPaper = std::nullopt;
 };
 Printers cupsPrinters();
 
@@ -33,9 +36,15 @@ struct JobReport {
 // The paper as a PDF for a page size.
 using PaperPdf = std::function<QByteArray(const QPageSize&)>;
 
-// Renders the PDF for the printer's default paper (the locale's when CUPS
-// does not say), submits it as one job titled title, then watches the
-// job for at most watchMs milliseconds.
+// Renders the PDF for the printer's default paper (A4 when CUPS does not
+// say), so that the queue prints it as it is, submits it as one job titled
+// title, then watches the job for at most watchMs milliseconds.
 JobReport printPdf(const QString& printer, const PaperPdf& render, const QString& title, int watchMs);
+
+// What job jobId on printer and its queue say now: accepted once the job
+// is completed, failed when aborted, cancelled or stopped by an error,
+// waiting when held or its queue is stopped, with CUPS's reason; nothing
+// while it is on its way.
+std::optional<JobReport> jobOutcome(const QString& printer, int jobId);
 
 } // namespace haberes

@@ -1,7 +1,8 @@
 #pragma once
 // The notice a payslip whose net pay ("Liquido a pagar") is below zero
-// carries in plain sight, right of the panel above the date: deductions
-// larger than the earnings are most often a mistyped entry.
+// carries in plain sight, right under the net pay: deductions larger than
+// the earnings are most often a mistyped entry, so it names the line
+// without which the net pay would not be negative, when there is one.
 #include "engine/messages.h"
 
 #include <QString>
@@ -11,11 +12,28 @@ class QWidget;
 
 namespace haberes {
 
+struct Payslip;
+struct PayslipLine;
+
 // The texts are the engine's, shared with the web page.
 inline const QString kNegativeNetWarning = QString::fromUtf8(kNegativeNetMessage);
 inline const QString kNegativeNetDetail = QString::fromUtf8(kNegativeNetDetailMessage);
 
-// Hidden until a payslip needs it.
-QLabel* makeNetWarning(QWidget* window);
+// Hidden until a payslip needs it; a child of the panel.
+QLabel* makeNetWarning(QWidget* panel);
+
+// Of the lines without which the net pay would be zero or more, the one
+// that takes the most from it (the first of equals); null when the net pay
+// is not negative or no single line makes it so.
+const PayslipLine* lineMakingNetNegative(const Payslip& payslip);
+
+// The notice's text for a negative net pay: the warning, then the line.
+QString netWarningText(const Payslip& payslip);
+
+// Shows or hides the notice for payslip; true when shown.
+bool showNetWarning(QLabel* warning, const Payslip& payslip);
+
+// Tells screen readers that widget has just appeared as an alert.
+void announceAlert(QWidget* widget);
 
 } // namespace haberes

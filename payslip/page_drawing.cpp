@@ -3,7 +3,6 @@
 #include "payslip/paper_page.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -28,12 +27,6 @@ double fitFactor(QSizeF image, QSizeF printable)
     if (image.isEmpty() || printable.isEmpty())
         return 1.0;
     return std::min({1.0, printable.width() / image.width(), printable.height() / image.height()});
-}
-
-QPageSize localPageSize()
-{
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
 }
 
 bool writePdf(QIODevice& out, const QWidget& window, const QRect& area, const QString& title,

@@ -16,9 +16,6 @@ namespace haberes {
 // kept; 1 when it fits as it is.
 double fitFactor(QSizeF image, QSizeF printable);
 
-// Letter where the locale measures in inches, A4 elsewhere.
-QPageSize localPageSize();
-
 // area of window (in its pixels, 96 to the inch) on one page of size, at
 // the top, centred across, at its screen size when it fits, smaller when
 // not. False when nothing could be written.

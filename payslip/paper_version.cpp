@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,16 +48,18 @@ QRect PayslipWindow::Ui::toPaper()
     if (screen.focus)
         screen.focus->clearFocus();
 
-    for (QWidget* w : std::initializer_list<QWidget*>{Volver, Imprimir, Salir, Text1, Text12, movedor})
+    for (QWidget* w : std::initializer_list<QWidget*>{Volver, Imprimir, Salir, GuardarPdf, Text1, Text12, movedor})
         w->hide();
     setBackgrounds(Qt::white, Qt::white);
     for (QLineEdit* box : zutel)
         box->show();
 
-    sosten->setGeometry(px(kSosten.left), px(kPanelTopAtZero), px(kSosten.width), px(paperPanelHeight(rows)));
+    const bool warning = avisoLiquido->isVisibleTo(sosten);
+    sosten->setGeometry(px(kSosten.left), px(kPanelTopAtZero), px(kSosten.width),
+                        px(paperPanelHeight(rows, warning)));
     const int commentBottom = std::min(screen.comment.top() + commentHeight(Text11), px(kPaperCommentBottom));
     Text11->resize(Text11->width(), std::max(screen.comment.height(), commentBottom - screen.comment.top()));
-    return QRect(0, 0, px(kClientWidth), px(paperHeight(rows)));
+    return QRect(0, 0, px(kClientWidth), px(paperHeight(rows, warning)));
 }
 
 void PayslipWindow::Ui::toScreen()
@@ -64,7 +67,7 @@ void PayslipWindow::Ui::toScreen()
     for (QLineEdit* box : zutel)
         box->hide();
     setBackgrounds(screen.windowColour, screen.panelColour);
-    for (QWidget* w : std::initializer_list<QWidget*>{Text1, Text12, Volver, Imprimir, Salir, movedor})
+    for (QWidget* w : std::initializer_list<QWidget*>{Text1, Text12, Volver, Imprimir, Salir, GuardarPdf, movedor})
         w->show();
     Text11->setGeometry(screen.comment);
     sosten->setGeometry(screen.sosten);

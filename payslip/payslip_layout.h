@@ -50,9 +50,9 @@ inline constexpr TwipRect kImprimir{9840, 5640, 1335, 495};
 inline constexpr TwipRect kSalir{9840, 6360, 1335, 495};
 inline constexpr TwipRect kText1{8880, 7200, 2415, 285};
 inline constexpr TwipRect kText10{8880, 7680, 2415, 375};
-// The notice of a negative net pay: under the position points, left of the
-// buttons, above the notices; free in both kinds of payslip.
-inline constexpr TwipRect kNetWarning{7710, 6480, 2055, 690};
+// "Guardar PDF…": under the position points, left of the buttons, above
+// the notices; free in both kinds of payslip.
+inline constexpr TwipRect kGuardarPdf{7980, 6480, 1635, 495};
 inline constexpr TwipRect kMovedor{11520, 0, 345, 8565};
 inline constexpr TwipRect kSosten{840, 0, 6840, 12000};
 
@@ -107,6 +107,12 @@ inline constexpr int kTotalsHeight = 300;
 inline constexpr int kThaberesRight = 5355;
 inline constexpr int kTdescuentosRight = 6475;
 
+// The notice of a negative net pay, in the panel right under "Liquido a
+// pagar", across the table: two lines.
+inline constexpr int kNetWarningGap = 60;
+inline constexpr int kNetWarningHeight = 600;
+inline constexpr TwipRect kNetWarning{kGridLeft, 0, kGridRight - kGridLeft, kNetWarningHeight};
+
 // The totals block for a payslip of n rows: every vertical coordinate that
 // follows the row count.
 struct TotalsBlock {
@@ -118,28 +124,33 @@ struct TotalsBlock {
     int line16;
     int liquidoTop;        // liquido, Label17
     int line17;
+    int netWarningTop;     // avisoLiquido, under the net pay
 };
 
 constexpr TotalsBlock totalsBlock(int rows)
 {
     const int base = kRowPitch * rows;
-    return {base + 2350, base + 1050, base + 1250, base + 1550, base + 1650, base + 1950, base + 2050, base + 2350};
+    return {base + 2350, base + 1050, base + 1250, base + 1550, base + 1650, base + 1950, base + 2050, base + 2350,
+            base + 2350 + kNetWarningGap};
 }
 
 // ---- On paper the whole panel shows, from its place at scroll value 0 to
 // a little below the totals or to the bottom of the window, whichever is
-// lower; the page is the window, taller when the panel needs it.
+// lower (below the notice of a negative net pay when it shows); the page is
+// the window, taller when the panel needs it.
 inline constexpr int kPaperBottomMargin = 60;
 inline constexpr int kPaperBelowTotals = 240;
-constexpr int paperPanelHeight(int rows)
+constexpr int paperPanelHeight(int rows, bool netWarning = false)
 {
+    const TotalsBlock block = totalsBlock(rows);
     const int toWindowBottom = kClientHeight - kPanelTopAtZero - kPaperBottomMargin;
-    const int toTotals = totalsBlock(rows).line17 + kPaperBelowTotals;
+    const int toTotals =
+        (netWarning ? block.netWarningTop + kNetWarningHeight : block.line17) + kPaperBelowTotals;
     return toWindowBottom > toTotals ? toWindowBottom : toTotals;
 }
-constexpr int paperHeight(int rows)
+constexpr int paperHeight(int rows, bool netWarning = false)
 {
-    const int panelBottom = kPanelTopAtZero + paperPanelHeight(rows) + kPaperBottomMargin;
+    const int panelBottom = kPanelTopAtZero + paperPanelHeight(rows, netWarning) + kPaperBottomMargin;
     return kClientHeight > panelBottom ? kClientHeight : panelBottom;
 }
 // The comment box may grow on paper down to this, above the date.

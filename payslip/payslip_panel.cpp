@@ -1,6 +1,7 @@
 // The panel "Recibo de haberes": the teacher's name, 27 rows, the grid and
 // the totals block that follows the row count.
 #include "payslip/controls.h"
+#include "payslip/net_warning.h"
 #include "payslip/panel_accessible.h"
 #include "payslip/panel_frame.h"
 #include "payslip/payslip_layout.h"
@@ -59,7 +60,7 @@ void PayslipWindow::Ui::createPanel()
     QList<QWidget*> order{Label18, docente};
     for (int r = 0; r < kRows; ++r)
         order << cod[r] << Label10[r] << Label19[r] << Label1[r] << Label1[kRows + r];
-    order << Label15 << thaberes << Label16 << tdescuentos << Label17 << liquido;
+    order << Label15 << thaberes << Label16 << tdescuentos << Label17 << liquido << avisoLiquido;
     panel->setReadingOrder(order);
     refreshPanelAccessibility(panel);
 }
@@ -78,9 +79,6 @@ void PayslipWindow::Ui::createRows()
                              Qt::AlignRight);
         Label1[kRows + r] = makeCell(sosten, indexed("Label1", kRows + r),
                                      {kDeductionsRight - kCodWidth, top, kCodWidth, kRowHeight}, Qt::AlignRight);
-        // Read out after the amount: the two columns look alike.
-        Label1[r]->setAccessibleDescription("Haberes");
-        Label1[kRows + r]->setAccessibleDescription("Descuentos");
         Line8[r] = makeRule(sosten, indexed("Line8", r));
         placeHorizontal(Line8[r], kGridLeft, kGridRight, ruleUnderRow(r));
         Line8[r]->hide();
@@ -126,6 +124,7 @@ void PayslipWindow::Ui::createGridAndTotals()
     Line15 = makeRule(sosten, "Line15");
     Line16 = makeRule(sosten, "Line16");
     Line17 = makeRule(sosten, "Line17");
+    avisoLiquido = makeNetWarning(sosten);
 }
 
 void PayslipWindow::Ui::placeTotals(int rows)
@@ -146,6 +145,7 @@ void PayslipWindow::Ui::placeTotals(int rows)
     moveTop(liquido, block.liquidoTop);
     moveTop(Label17, block.liquidoTop);
     placeHorizontal(Line17, kGridLeft, kGridRight, block.line17);
+    moveTop(avisoLiquido, block.netWarningTop);
 }
 
 } // namespace haberes

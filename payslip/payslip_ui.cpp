@@ -118,11 +118,20 @@ void PayslipWindow::Ui::createSide()
     Text11 = new QPlainTextEdit(w);
     Text11->setObjectName("Text11");
     Text11->setGeometry(kText11.toPixels());
-    Text12->setAccessibleName(Text12->text());
-    Text11->setAccessibleName(Text12->text());
+    // The prompt names what it stands over; the box is the comment itself.
+    Text12->setAccessibleName(QStringLiteral("Indicación del comentario"));
+    Text12->setAccessibleDescription(Text12->text());
+    Text11->setAccessibleName(QStringLiteral("Comentario"));
+    Text11->setAccessibleDescription(Text12->text());
 
     Volver = makeButton(w, "Volver", kVolver, QColor(192, 192, 255), "Permite cambiar los datos ingresados");
     Imprimir = makeButton(w, "Imprimir", kImprimir, QColor(128, 128, 255), "Se imprime con fondo blanco.");
+    // Made before "Salir", which stands right of it: the Tab order and
+    // screen readers follow the order made.
+    GuardarPdf = makeButton(w, "GuardarPdf", kGuardarPdf, QColor(192, 192, 255),
+                            QStringLiteral("Guarda el recibo en un archivo PDF, sin imprimir (Ctrl+Mayús+S)"));
+    GuardarPdf->setText(QStringLiteral("Guardar PDF…"));
+    GuardarPdf->setAccessibleName(QStringLiteral("Guardar PDF…"));
     Salir = makeButton(w, "Salir", kSalir, QColor(0, 128, 128), QString());
 
     Text1 = makeBox(w, "Text1", kText1);

@@ -31,7 +31,7 @@ struct PayslipWindow::Ui {
     void setBackgrounds(const QColor& window, const QColor& panel);
 
     // The window as it goes on paper: no buttons, notice, prompt or scroll
-    // bar, white, the "ZUTEL" column in the margin, the whole panel in view
+    // bar (the notice of a negative net pay stays), white, the "ZUTEL" column in the margin, the whole panel in view
     // whatever the scroll and the comment box as tall as its text. Returns
     // the part of the window (in its pixels) that goes on paper, which may
     // reach below the window.
@@ -74,6 +74,7 @@ struct PayslipWindow::Ui {
     QPushButton* Volver;
     QPushButton* Imprimir;
     QPushButton* Salir;
+    QPushButton* GuardarPdf; // "Guardar PDF…", the window's pdfAction
     QLineEdit* Text1;
     QLineEdit* Text10;
     std::array<QLineEdit*, 8> zutel; // Text2 .. Text9, paper only
@@ -111,6 +112,7 @@ struct PayslipWindow::Ui {
     QFrame* Line15;
     QFrame* Line16;
     QFrame* Line17;
+    QLabel* avisoLiquido; // a negative net pay, under it
 
 private:
     // What toPaper changes and toScreen puts back.
@@ -118,6 +120,7 @@ private:
         QColor windowColour, panelColour;
         QRect sosten, comment;
         QWidget* focus = nullptr;
+        bool netWarning = false;
     };
     ScreenState screen;
 

@@ -33,7 +33,6 @@ PayslipWindow::PayslipWindow(QWidget* parent) : QWidget(parent, Qt::Window), ui_
 {
     setWindowTitle("Haberes");
     resize(px(kClientWidth), px(kClientHeight));
-    netWarning_ = makeNetWarning(this);
     createPdfAction();
 
     connect(ui_->movedor, &QScrollBar::valueChanged, this, &PayslipWindow::scrollTo);
@@ -64,7 +63,6 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
     setRightAligned(ui_->tdescuentos, qs(payslip.tdescuentos), fonts.total, px(kTdescuentosRight), 0);
     setRightAligned(ui_->liquido, qs(payslip.liquido), fonts.total, px(kTdescuentosRight), 0);
 
-    netWarning_->setVisible(payslip.totalliq < Currency());
     showExplanations(payslip);
 
     // The title comes with the amounts, so that they never belong to two scales.
@@ -79,6 +77,13 @@ void PayslipWindow::showPayslip(const Payslip& payslip)
     activateWindow();
     // Not on a box: a stray keystroke must change nothing that is printed.
     ui_->Volver->setFocus(Qt::OtherFocusReason);
+    // Announced after the focus moves, so that it is not talked over.
+    if (showNetWarning(ui_->avisoLiquido, payslip)) {
+        if (alertHandler_)
+            alertHandler_(ui_->avisoLiquido);
+        else
+            announceAlert(ui_->avisoLiquido);
+    }
 }
 
 void PayslipWindow::setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
@@ -105,6 +110,11 @@ void PayslipWindow::setComment(const QString& text)
 void PayslipWindow::setNoticeHandler(NoticeHandler handler)
 {
     noticeHandler_ = std::move(handler);
+}
+
+void PayslipWindow::setAlertHandler(AlertHandler handler)
+{
+    alertHandler_ = std::move(handler);
 }
 
 // Hidden in this order; the texts stay, each shown cell gets its new one.
@@ -144,6 +154,10 @@ void PayslipWindow::showLine(const PayslipLine& line, const ColumnFonts& fonts)
     const bool earnings = line.column == Column::earnings;
     QLabel* amount = ui_->Label1[earnings ? r : Payslip::kRows + r];
     setRightAligned(amount, qs(line.text), fonts.amount, (earnings ? earningsColumn() : deductionsColumn()).right, 0);
+    // The two columns look alike: the amount says its column; how it was
+    // formed is its description, as on the line's other cells.
+    amount->setAccessibleName(
+        QStringLiteral("%1 (%2)").arg(qs(line.text), earnings ? QStringLiteral("Haberes") : QStringLiteral("Descuentos")));
     amount->show();
     ui_->Line8[r]->show();
 }

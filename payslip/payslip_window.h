@@ -38,8 +38,10 @@ public:
     void setPositionHeader(const QString& numcargo, const QString& punbasicos, const QString& proljor,
                            const QString& jorcom, const QString& tardif, const QString& compbas);
 
-    // "Guardar PDF…" (Ctrl+S): the paper version saved as a PDF, no
-    // printer needed; also in the window's context menu.
+    // "Guardar PDF…" (its button, Ctrl+Shift+S): the paper version saved
+    // as a PDF, no printer needed; also in the window's context menu. It
+    // shows the save dialog and returns at once (unless the pdfPath hook
+    // answers).
     QAction* pdfAction() const { return pdfAction_; }
 
     // The comment box (Text11), kept with saved entries.
@@ -50,6 +52,12 @@ public:
     // unless replaced, e.g. by a test).
     using NoticeHandler = std::function<void(const QString& text)>;
     void setNoticeHandler(NoticeHandler handler);
+
+    // How a notice that has just appeared is announced: an accessibility
+    // alert unless replaced (offscreen no screen reader takes events, so
+    // tests replace it).
+    using AlertHandler = std::function<void(QWidget* notice)>;
+    void setAlertHandler(AlertHandler handler);
 
     // What printing asks of CUPS and of the user; an empty hook keeps the
     // real one. Tests set them so that nothing blocks and nothing reaches
@@ -103,16 +111,20 @@ private:
     // Printing (printing.cpp): the paper version as a PDF, the question
     // whether to save it instead, and the save itself; true once saved.
     QByteArray paperPdf(const QPageSize& size);
-    bool writePaperPdf(const QString& path);
-    void offerPdf(const QString& question);
-    bool savePdf();
-    void afterJob(const QString& printer, const JobReport& report);
-    friend bool savePaperPdf(PayslipWindow& window, const QString& path);
+    bool writePaperPdf(const QString& path, const QPageSize& paper);
+    void offerPdf(const QString& question, const QPageSize& paper);
+    bool savePdf(const QPageSize& paper);
+    QString suggestedPdfPath() const;
+    // Writes the PDF on that paper to path and says so; false for an empty
+    // path.
+    bool savePdfTo(const QString& path, const QPageSize& paper);
+    void afterJob(const QString& printer, const JobReport& report, const QPageSize& paper);
+    friend bool savePaperPdf(PayslipWindow& window, const QString& path, const QPageSize& paper);
 
     Ui* ui_;
-    QLabel* netWarning_ = nullptr;
     QAction* pdfAction_ = nullptr;
     NoticeHandler noticeHandler_;
+    AlertHandler alertHandler_;
     PrintHooks printHooks_;
     bool printing_ = false;
 };

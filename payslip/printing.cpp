@@ -4,6 +4,7 @@
 // only once a job was accepted or a PDF saved.
 #include "payslip/printing.h"
 
+#include "payslip/media_size.h"
 #include "payslip/page_drawing.h"
 #include "payslip/payslip_ui.h"
 #include "payslip/payslip_window.h"
@@ -79,9 +80,9 @@ void ignoreDoubleClicks(QWidget* button)
     button->installEventFilter(new DoubleClickFilter(button));
 }
 
-bool savePaperPdf(PayslipWindow& window, const QString& path)
+bool savePaperPdf(PayslipWindow& window, const QString& path, const QPageSize& paper)
 {
-    return window.writePaperPdf(path);
+    return window.writePaperPdf(path, paper);
 }
 
 void PayslipWindow::setPrintHooks(PrintHooks hooks)
@@ -110,11 +111,11 @@ QByteArray PayslipWindow::paperPdf(const QPageSize& size)
     return pdf;
 }
 
-bool PayslipWindow::writePaperPdf(const QString& path)
+bool PayslipWindow::writePaperPdf(const QString& path, const QPageSize& paper)
 {
     const QRect area = ui_->toPaper();
     const auto screen = qScopeGuard([this] { ui_->toScreen(); });
-    return writePdf(path, *this, area, documentTitle(teacherName()), localPageSize());
+    return writePdf(path, *this, area, documentTitle(teacherName()), paper);
 }
 
 void PayslipWindow::print()
@@ -129,7 +130,8 @@ void PayslipWindow::print()
     if (printer.isEmpty()) {
         if (printers.names.isEmpty()) {
             offerPdf(QStringLiteral("No hay ninguna impresora instalada.\n"
-                                    "¿Querés guardar el recibo como PDF?"));
+                                    "¿Querés guardar el recibo como PDF?"),
+                     usualPageSize());
             return;
         }
         const PrinterChoice choice = printHooks_.choosePrinter ? printHooks_.choosePrinter(printers.names)
@@ -137,14 +139,19 @@ void PayslipWindow::print()
         if (choice.kind == PrinterChoice::Kind::cancel)
             return;
         if (choice.kind == PrinterChoice::Kind::pdf) {
-            if (savePdf())
+            if (savePdf(usualPageSize()))
                 ui_->showPrintedColours();
             return;
         }
         printer = choice.printer;
     }
 
-    const PaperPdf paper = [this](const QPageSize& size) { return paperPdf(size); };
+    // The PDF offered instead has the page the job had.
+    QPageSize jobPaper = usualPageSize();
+    const PaperPdf paper = [this, &jobPaper](const QPageSize& size) {
+        jobPaper = size;
+        return paperPdf(size);
+    };
     const QString title = documentTitle(teacherName());
     JobReport report;
     {
@@ -152,10 +159,10 @@ void PayslipWindow::print()
         report = printHooks_.print ? printHooks_.print(printer, paper, title)
                                    : printPdf(printer, paper, title, kJobWatchMs);
     }
-    afterJob(printer, report);
+    afterJob(printer, report, jobPaper);
 }
 
-void PayslipWindow::afterJob(const QString& printer, const JobReport& report)
+void PayslipWindow::afterJob(const QString& printer, const JobReport& report, const QPageSize& paper)
 {
     const QString because = report.reason.isEmpty() ? QString() : QStringLiteral(": %1").arg(report.reason);
     switch (report.outcome) {
@@ -170,33 +177,44 @@ void PayslipWindow::afterJob(const QString& printer, const JobReport& report)
         return;
     case JobReport::Outcome::refused:
         offerPdf(QStringLiteral("La impresora «%1» no aceptó el recibo%2.\n¿Querés guardarlo como PDF?")
-                     .arg(printer, because));
+                     .arg(printer, because),
+                 paper);
         return;
     case JobReport::Outcome::failed:
         offerPdf(QStringLiteral("No se pudo imprimir el recibo en la impresora «%1»%2.\n"
                                 "¿Querés guardarlo como PDF?")
-                     .arg(printer, because));
+                     .arg(printer, because),
+                 paper);
         return;
     }
 }
 
-void PayslipWindow::offerPdf(const QString& question)
+void PayslipWindow::offerPdf(const QString& question, const QPageSize& paper)
 {
     const bool yes = printHooks_.confirm
                          ? printHooks_.confirm(question)
                          : QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
-    if (yes && savePdf())
+    if (yes && savePdf(paper))
         ui_->showPrintedColours();
 }
 
-bool PayslipWindow::savePdf()
+QString PayslipWindow::suggestedPdfPath() const
 {
-    const QString suggested = QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
-    const QString path = printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested);
+    return QDir(pdfFolder()).filePath(pdfFileName(teacherName(), QDate::currentDate()));
+}
+
+bool PayslipWindow::savePdf(const QPageSize& paper)
+{
+    const QString suggested = suggestedPdfPath();
+    return savePdfTo(printHooks_.pdfPath ? printHooks_.pdfPath(suggested) : askPdfPath(this, suggested), paper);
+}
+
+bool PayslipWindow::savePdfTo(const QString& path, const QPageSize& paper)
+{
     if (path.isEmpty())
         return false;
 
-    if (!writePaperPdf(path)) {
+    if (!writePaperPdf(path, paper)) {
         notify(QStringLiteral("No se pudo guardar el recibo en %1.\n"
                               "Revisá que la carpeta exista y que se pueda escribir en ella.")
                    .arg(QDir::toNativeSeparators(path)));

@@ -1,8 +1,9 @@
 // Qt's own texts in Spanish: the PDF question, the file dialog, the notice
-// and the text boxes' menus, with the catalogue the program installs at
-// start-up. Set HABERES_GRAB_DIR to a folder to keep a picture of each.
+// and the text boxes' menus, with the catalogues the program installs at
+// start-up (Qt's, then the program's own for the file dialog's words). Set HABERES_GRAB_DIR to a folder to keep a picture of each.
 #include "tests/app/program_fixture.h"
 
+#include "common/dialog_texts.h"
 #include "common/qt_spanish.h"
 #include "engine/payslip.h"
 #include "entry/entry_window.h"
@@ -14,6 +15,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QTest>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -97,14 +100,18 @@ protected:
         translator = installQtSpanish(*QCoreApplication::instance());
         ASSERT_NE(translator, nullptr) << kQtSpanishCatalogue << ".qm is not in " << qPrintable(qtTranslationsFolder())
                                        << ": install the package qt6-translations-l10n (script/bootstrap does)";
+        ownTexts = installDialogTexts(*QCoreApplication::instance());
+        ASSERT_NE(ownTexts, nullptr) << kDialogTextsResource << " is not built into the program";
         ProgramTest::SetUp();
     }
     void TearDown() override
     {
         ProgramTest::TearDown();
-        if (translator) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
+        for (QTranslator* t : {ownTexts, translator}) {
+            if (t) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
         }
     }
 
@@ -121,6 +128,7 @@ protected:
     }
 
     QTranslator* translator = nullptr;
+    QTranslator* ownTexts = nullptr;
 };
 
 TEST_F(QtInSpanish, ThePdfQuestionAndTheFileDialog)
@@ -147,8 +155,46 @@ TEST_F(QtInSpanish, ThePdfQuestionAndTheFileDialog)
     EXPECT_EQ(question, (QStringList{"No", "Sí"}));
     EXPECT_EQ(dialogTitle, "Guardar el recibo como PDF");
     EXPECT_EQ(dialogButtons, (QStringList{"Cancelar", "Guardar"}));
-    for (const char* label : {"Ver en:", "Nombre de fichero:", "Ficheros de tipo:"})
+    // Argentine words, not Spain's.
+    for (const char* label : {"Buscar en:", "Nombre de archivo:", "Archivos de tipo:"})
         EXPECT_TRUE(dialogLabels.contains(QString::fromUtf8(label))) << label << " in " << qPrintable(dialogLabels.join(" | "));
+    for (const QString& label : dialogLabels)
+        EXPECT_FALSE(label.contains("fichero", Qt::CaseInsensitive) || label == "Ver en:") << qPrintable(label);
+}
+
+// The file list of the dialog says a folder is a "Carpeta" in its kind
+// column, and the whole dialog says "archivo".
+TEST_F(QtInSpanish, TheFileListSaysCarpeta)
+{
+    choosePosition("604");
+    calcular();
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("recibos"));
+    QFile(folder.filePath("viejo.pdf")).open(QIODevice::WriteOnly);
+    payslipWindow()->pdfAction()->trigger();
+    auto* files = payslipWindow()->findChild<QFileDialog*>("dialogoGuardarPdf");
+    ASSERT_NE(files, nullptr);
+    files->setDirectory(folder.path());
+    files->setViewMode(QFileDialog::Detail);
+    auto* model = files->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    const QModelIndex kind = model->index(folder.filePath("recibos"), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model->data(kind).toString() == "Carpeta"; }, 5000))
+        << qPrintable(model->data(kind).toString());
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Tipo");
+    QTest::qWait(50);
+    keepPicture(files, "dialogo_pdf_carpeta");
+    // Every text the dialog shows, and the tooltips of its buttons.
+    for (QWidget* wgt : files->findChildren<QWidget*>()) {
+        QStringList texts{wgt->toolTip()};
+        if (auto* l = qobject_cast<QLabel*>(wgt))
+            texts << l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(wgt))
+            texts << b->text();
+        for (const QString& t : texts)
+            EXPECT_FALSE(t.contains("fichero", Qt::CaseInsensitive)) << qPrintable(t);
+    }
+    files->reject();
 }
 
 TEST_F(QtInSpanish, TheFileDialogAsksBeforeReplacingAFile)

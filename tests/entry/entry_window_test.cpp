@@ -6,10 +6,12 @@
 #include "entry/position_dialog.h"
 #include "tests/entry/widget_helpers.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 using namespace haberes;
@@ -127,17 +129,17 @@ TEST_F(EntryWindowTest, CaptionsAreTheSystemsOwn)
 TEST_F(EntryWindowTest, TooltipsAreTheSystemsOwn)
 {
     const std::pair<const char*, const char*> tips[] = {
-        {"cargo", "Seleccione para evaluar un cargo"},
-        {"horasmedio", "Seleccione para evaluar horas de nivel medio"},
-        {"horassup", "Seleccione para evaluar horas de nivel superior"},
-        {"numerohorasmed", "Ingrese la cantidad de horas"},
-        {"numerohorassup", "Ingrese la cantidad de horas"},
-        {"numhorascod06", "Ingrese la cantidad de horas"},
-        {"numhorasincen", "Ingrese la cantidad de horas"},
-        {"numhorascod113", "Ingrese la cantidad de horas"},
-        {"opincentivo", "Deshabilite si no se cobra"},
+        {"cargo", "Seleccioná para evaluar un cargo"},
+        {"horasmedio", "Seleccioná para evaluar horas de nivel medio"},
+        {"horassup", "Seleccioná para evaluar horas de nivel superior"},
+        {"numerohorasmed", "Ingresá la cantidad de horas"},
+        {"numerohorassup", "Ingresá la cantidad de horas"},
+        {"numhorascod06", "Ingresá la cantidad de horas"},
+        {"numhorasincen", "Ingresá la cantidad de horas"},
+        {"numhorascod113", "Ingresá la cantidad de horas"},
+        {"opincentivo", "Destildá si no se cobra"},
         {"cantkm", "¿Cuántos Km semanales?"},
-        {"inasist", "Haga Click si tiene inasistencias"},
+        {"inasist", "Hacé clic si tenés inasistencias"},
         {"dinasist", "Cantidad de días."},
         {"cantidadhijos", "¿Cuántos Hijos?"},
         {"cantidadhijosdisc", "¿Cuántos Hijos?"},
@@ -502,6 +504,57 @@ TEST_F(EntryWindowTest, TabFollowsTheControlsInOrder)
             next = next->nextInFocusChain();
         EXPECT_EQ(next, c(order[i])) << "after " << order[i - 1] << " comes " << next->objectName().toStdString();
     }
+}
+
+// The program speaks to the teacher with "vos", in its credit lines as in
+// every caption, tooltip and heading of the window and the position dialog.
+TEST_F(EntryWindowTest, SpeaksWithVos)
+{
+    EXPECT_EQ(c<QLabel>("credito2")->text(), "Elegí el cargo o las horas, completá los datos y presioná «Calcular».");
+    EXPECT_EQ(c<QLabel>("credito3")->text(), "Los importes son orientativos; verificalos con la liquidación oficial.");
+    EXPECT_EQ(c("inasist")->toolTip(), "Hacé clic si tenés inasistencias");
+
+    const QRegularExpression usted(QStringLiteral(
+        "\\b(Elija|elija|Seleccione|seleccione|Ingrese|ingrese|Escriba|escriba|Haga|haga|Deshabilite|"
+        "complete|presione|verifíque\\w*|Revise|revise|vuelva a|[Dd]esea|Intente|intente|usted)\\b"));
+    QStringList texts;
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets += window.showPositionDialog()->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+        if (auto* l = qobject_cast<QLabel*>(w))
+            texts << l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            texts << b->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w))
+            texts << g->title();
+    }
+    for (const QString& text : texts)
+        EXPECT_FALSE(usted.match(text).hasMatch()) << qPrintable(text);
+}
+
+// The scale stands on the bottom row, left of "Calcular": there in the Tab
+// order and among what a screen reader lists, not beside the title.
+TEST_F(EntryWindowTest, TheScaleIsReachedWhereItStands)
+{
+    const char* order[] = {"Option12", "escala", "abrirescala", "Command1", "Command2"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget* from = c(order[i - 1]);
+        QWidget* next = from->nextInFocusChain();
+        while (next != from && (!shown(next) || !(next->focusPolicy() & Qt::TabFocus) || from->isAncestorOf(next)))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, c(order[i])) << "after " << order[i - 1] << " comes " << next->objectName().toStdString();
+    }
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&window);
+    QStringList listed;
+    for (int i = 0; i < iface->childCount(); ++i)
+        listed << iface->child(i)->object()->objectName();
+    const auto at = [&](const char* name) { return listed.indexOf(QLatin1String(name)); };
+    ASSERT_GE(at("eleccionescala"), 0) << qPrintable(listed.join(' '));
+    EXPECT_GT(at("eleccionescala"), at("Frame1")) << qPrintable(listed.join(' '));
+    EXPECT_GT(at("eleccionescala"), at("Frame3"));
+    EXPECT_LT(at("eleccionescala"), at("Command1"));
 }
 
 TEST_F(EntryWindowTest, FitsTheScreenAndKeepsItsSizeWhileBoxesComeAndGo)

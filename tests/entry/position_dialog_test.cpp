@@ -73,9 +73,9 @@ TEST_F(PositionDialogTest, OpensWithCodeZeroNoNameEmptyBoxesAndListoEnabled)
 TEST_F(PositionDialogTest, CaptionsAndTooltipsAreTheSystemsOwn)
 {
     EXPECT_EQ(codcargo->toolTip(),
-              "Escriba el código del cargo. Si luego de escribir las tres cifras no se selecciona el cargo, vuelva "
-              "a elegir un código correcto.");
-    EXPECT_EQ(cargox->toolTip(), "Seleccione el cargo");
+              "Escribí el código del cargo. Si después de escribir las tres cifras no se selecciona el cargo, "
+              "volvé a elegir un código correcto.");
+    EXPECT_EQ(cargox->toolTip(), "Seleccioná el cargo");
     const std::pair<const char*, const char*> captions[] = {
         {"codcargo", "Código del cargo"}, {"cargox", "Cargo"},          {"punbas", "Puntos básicos"},
         {"proljor", "Prol. de jornada"},  {"jorcom", "Jorn. completa"}, {"tardif", "Tarea diferenc."},
@@ -90,7 +90,7 @@ TEST_F(PositionDialogTest, CaptionsAndTooltipsAreTheSystemsOwn)
             EXPECT_EQ(box->toolTip(), "Se selecciona automáticamente") << name;
         }
     }
-    EXPECT_EQ(control<QLabel>(&dialog, "titulo")->text(), "Seleccione el cargo o el código del cargo");
+    EXPECT_EQ(control<QLabel>(&dialog, "titulo")->text(), "Seleccioná el cargo o el código del cargo");
 }
 
 TEST_F(PositionDialogTest, CodeSelectsOnlyAtTheThirdDigit)

@@ -3,9 +3,12 @@
 #include "payslip_fixture.h"
 
 #include "payslip/cell_text.h"
+#include "tests/returns_at_once.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,7 +59,8 @@ QStringList expectedReading(const Payslip& p)
         names << qs(line.code);
         if (line.quantity && !(*line.quantity).empty())
             names << qs(*line.quantity);
-        names << qs(line.concepto) << qs(line.text);
+        names << qs(line.concepto)
+              << qs(line.text) + (line.column == Column::earnings ? " (Haberes)" : " (Descuentos)");
     }
     names << "Total Haberes" << qs(p.thaberes) << "Total descuentos" << qs(p.tdescuentos) << "Liquido a pagar"
           << qs(p.liquido);
@@ -75,8 +79,8 @@ TEST_F(PayslipAccessibility, EveryTextBoxIsNamedByItsCaption)
         {"proljor", "Prol jorn"},
         {"jorcom", "Jorn Comp"},
         {"tardif", "Tarea dif"},
-        {"Text12", "Poné tu comentario"},
-        {"Text11", "Poné tu comentario"},
+        {"Text12", "Indicación del comentario"},
+        {"Text11", "Comentario"},
         {"Text1", "Se imprime en blanco y negro"},
         {"Text10", "Fecha y hora del cálculo"},
     };
@@ -99,16 +103,60 @@ TEST_F(PayslipAccessibility, ThePanelIsReadRowByRow)
     }
 }
 
-TEST_F(PayslipAccessibility, AmountsSayTheirColumn)
+TEST_F(PayslipAccessibility, AmountsSayTheirColumnInTheirName)
 {
     const Payslip p = position604();
     window.showPayslip(p);
-    for (int r = 0; r < p.fila(); ++r) {
-        const bool earnings = p.lines[r].column == Column::earnings;
-        QAccessibleInterface* amount =
-            QAccessible::queryAccessibleInterface(control("Label1", earnings ? r : Payslip::kRows + r));
-        EXPECT_EQ(amount->text(QAccessible::Description), earnings ? "Haberes" : "Descuentos") << r;
+    // Row 0 earns, row 10 deducts.
+    ASSERT_EQ(p.lines[0].column, Column::earnings);
+    ASSERT_EQ(p.lines[10].column, Column::deductions);
+    EXPECT_EQ(nameOf(control("Label1", 0)), qs(p.lines[0].text) + " (Haberes)");
+    EXPECT_EQ(nameOf(control("Label1", Payslip::kRows + 10)), qs(p.lines[10].text) + " (Descuentos)");
+    // On screen the amount alone.
+    EXPECT_EQ(control<QLabel>("Label1", 0)->text(), qs(p.lines[0].text));
+}
+
+// The prompt over the comment box and the box itself are two things.
+TEST_F(PayslipAccessibility, CommentAndItsPromptAreNamedApart)
+{
+    QAccessibleInterface* prompt = QAccessible::queryAccessibleInterface(control("Text12"));
+    QAccessibleInterface* comment = QAccessible::queryAccessibleInterface(control("Text11"));
+    EXPECT_NE(prompt->text(QAccessible::Name), comment->text(QAccessible::Name));
+    EXPECT_EQ(comment->text(QAccessible::Name), "Comentario");
+    EXPECT_EQ(comment->text(QAccessible::Description), "Poné tu comentario");
+    EXPECT_EQ(control<QLineEdit>("Text12")->text(), "Poné tu comentario") << "on screen as before";
+}
+
+// "Guardar PDF…" is on screen, in plain sight and to be found by name; it
+// opens the save dialog and returns at once.
+TEST_F(PayslipAccessibility, GuardarPdfHasItsButton)
+{
+    for (const Payslip& p : {position604(), hoursPayslip()}) {
+        window.showPayslip(p);
+        auto* button = control<QPushButton>("GuardarPdf");
+        ASSERT_TRUE(button->isVisible());
+        EXPECT_EQ(button->text(), "Guardar PDF…");
+        EXPECT_EQ(nameOf(button), "Guardar PDF…");
+        EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus);
+        EXPECT_TRUE(window.rect().contains(button->geometry()));
+        for (QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == button || !other->isVisible())
+                continue;
+            EXPECT_FALSE(other->geometry().intersects(button->geometry())) << other->objectName().toStdString();
+        }
     }
+    // Tab reaches it between "Imprimir" and "Salir".
+    EXPECT_EQ(control("Imprimir")->nextInFocusChain(), control("GuardarPdf"));
+    EXPECT_EQ(control("GuardarPdf")->nextInFocusChain(), control("Salir"));
+
+    EXPECT_TRUE(returnsAtOnce([this] { control<QPushButton>("GuardarPdf")->click(); }));
+    auto* dialog = window.findChild<QFileDialog*>("dialogoGuardarPdf");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    // Not a second dialog while one is open.
+    window.pdfAction()->trigger();
+    EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 1);
+    dialog->reject();
 }
 
 TEST_F(PayslipAccessibility, AShortenedTextIsReadWhole)

@@ -5,7 +5,9 @@
 
 #include "engine/calculate.h"
 
+#include <QAccessible>
 #include <QAction>
+
 
 #include "payslip/net_warning.h"
 
@@ -27,22 +29,95 @@ Payslip withNet(Payslip p, Currency net)
     return p;
 }
 
-// In plain sight: inside the client area with the panel at the top, and
-// clear of every other control on view.
-TEST_F(ExplainedPayslip, NegativeNetPayIsSaidInPlainSight)
+Payslip explainedPosition();
+
+// Right under "Liquido a pagar", in the panel, in view with the panel at
+// the top, clear of every other control of the panel.
+TEST_F(ExplainedPayslip, NegativeNetPayIsSaidBesideIt)
 {
     auto* warning = control<QLabel>("avisoLiquido");
+    auto* panel = control("sosten");
     for (const Payslip& p : {position604(), hoursPayslip()}) {
         window.showPayslip(withNet(p, Currency::fromTicks(-1)));
         ASSERT_TRUE(warning->isVisible());
-        EXPECT_EQ(warning->text(), kNegativeNetWarning);
-        EXPECT_TRUE(window.rect().contains(warning->geometry()));
-        for (QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other == warning || !other->isVisible())
+        EXPECT_TRUE(warning->text().startsWith(kNegativeNetWarning)) << warning->text().toStdString();
+        EXPECT_EQ(warning->parentWidget(), panel);
+        const QRect net = control("Label17")->geometry();
+        EXPECT_GE(warning->y(), net.bottom());
+        EXPECT_LE(warning->y() - net.bottom(), 10) << "right under the net pay";
+        EXPECT_LE(warning->x(), net.x());
+        EXPECT_GE(warning->geometry().right(), control("liquido")->geometry().right());
+        EXPECT_TRUE(window.rect().contains(QRect(warning->mapTo(&window, QPoint()), warning->size())));
+        for (QWidget* other : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == warning || !other->isVisible() || other->height() <= 1)
                 continue;
             EXPECT_FALSE(other->geometry().intersects(warning->geometry())) << other->objectName().toStdString();
         }
     }
+}
+
+// The line without which the net pay would not be negative: the one that
+// takes the most, the first of equals; none when no single line would do.
+TEST_F(ExplainedPayslip, TheNoticeNamesTheLineThatMakesTheNetNegative)
+{
+    Payslip p;
+    p.append("001", "Asign. de la categoría", "", Currency::pesos(100), Column::earnings);
+    p.append("201", "IOSPER", "", Currency::pesos(30), Column::deductions);
+    p.append("1001", "Aporte jubilatorio", "", Currency::pesos(90), Column::deductions);
+    p.append("210", "Seguro", "", Currency::pesos(90), Column::deductions);
+    p.totalliq = Currency::pesos(-50); // without either 90 it is 40
+    ASSERT_NE(lineMakingNetNegative(p), nullptr);
+    EXPECT_EQ(lineMakingNetNegative(p)->code, "1001");
+    EXPECT_EQ(netWarningText(p), "¡Atención! Líquido a pagar negativo\nLo vuelve negativo: 1001 Aporte jubilatorio");
+
+    p.totalliq = Currency::pesos(-90); // without 1001 the net pay is 0: not negative
+    EXPECT_EQ(lineMakingNetNegative(p)->code, "1001");
+    p.totalliq = Currency::pesos(-90) - Currency::fromTicks(1);
+    EXPECT_EQ(lineMakingNetNegative(p), nullptr);
+    EXPECT_EQ(netWarningText(p), kNegativeNetWarning);
+    p.totalliq = Currency();
+    EXPECT_EQ(lineMakingNetNegative(p), nullptr);
+}
+
+// Announced as an alert each time a payslip shows it, after the focus has
+// gone to "Volver"; read as part of the panel, after the net pay.
+TEST_F(ExplainedPayslip, TheNoticeIsAnnounced)
+{
+    auto* warning = control<QLabel>("avisoLiquido");
+    QStringList alerts;
+    window.setAlertHandler([&](QWidget* notice) {
+        EXPECT_EQ(notice, warning);
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_EQ(window.focusWidget(), control("Volver")) << "not talked over by the focus";
+        alerts << QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name);
+    });
+    window.showPayslip(position604());
+    EXPECT_TRUE(alerts.isEmpty());
+    window.showPayslip(withNet(position604(), Currency::fromTicks(-1)));
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts[0].startsWith(kNegativeNetWarning + "\nLo vuelve negativo: ")) << qPrintable(alerts[0]);
+    window.showPayslip(withNet(position604(), Currency::fromTicks(-1)));
+    EXPECT_EQ(alerts.size(), 2);
+
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(control("sosten"));
+    ASSERT_GT(panel->childCount(), 1);
+    EXPECT_EQ(panel->child(panel->childCount() - 1)->object(), warning);
+    EXPECT_EQ(panel->child(panel->childCount() - 2)->object(), control("liquido"));
+}
+
+// The amount cell of a line says how it was formed, as its other cells do.
+TEST_F(ExplainedPayslip, TheAmountCellIsExplainedToo)
+{
+    const Payslip p = explainedPosition();
+    window.showPayslip(p);
+    const QString first = QStringLiteral("001 Asign. de la categoría\n1500 puntos × $ 0,8947 = $ 1342,05");
+    for (const char* cell : {"cod", "Label19", "Label1"})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control(cell, 0))->text(QAccessible::Description), first)
+            << cell;
+    const int last = p.fila() - 1;
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(control("Label1", Payslip::kRows + last))
+                    ->text(QAccessible::Description)
+                    .contains("2 % de $ "));
 }
 
 TEST_F(ExplainedPayslip, NoNoticeFromZeroUp)
@@ -94,7 +169,7 @@ TEST_F(ExplainedPayslip, CellsExplainTheirLine)
     EXPECT_EQ(control<QLabel>("thaberes")->toolTip(), "");
 }
 
-// "Guardar PDF…" (Ctrl+S) writes the paper version to a PDF at any time, no printer asked.
+// "Guardar PDF…" (Ctrl+Shift+S) writes the paper version to a PDF at any time, no printer asked.
 TEST_F(ExplainedPayslip, GuardarPdfWritesThePaperVersion)
 {
     QTemporaryDir dir;
@@ -111,7 +186,7 @@ TEST_F(ExplainedPayslip, GuardarPdfWritesThePaperVersion)
     window.showPayslip(position604());
     ASSERT_NE(window.pdfAction(), nullptr);
     EXPECT_EQ(window.pdfAction()->text(), "Guardar PDF…");
-    EXPECT_EQ(window.pdfAction()->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(window.pdfAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     window.pdfAction()->trigger();
     QFile pdf(dir.filePath("recibo.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << notices.join('\n').toStdString();

@@ -3,6 +3,8 @@
 // come only once a job was accepted or a PDF saved.
 #include "print_fixture.h"
 
+#include "payslip/payslip_layout.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -133,6 +135,21 @@ TEST_F(PaperVersion, ScreenComesBackExactlyScrollPanelCommentAndFocus)
     // text while the button was hidden.
     EXPECT_EQ(QApplication::focusWidget(), control("Imprimir"));
     EXPECT_FALSE(control<QLineEdit>("Text10")->hasSelectedText());
+}
+
+
+// The page reaches below the notice of a negative net pay when it shows:
+// 27 rows put the net pay's rule at 10855 twips, the notice 60 below it and
+// 600 high, then the margin of 240.
+TEST(PaperLayout, ThePageHoldsTheNoticeOfANegativeNetPay)
+{
+    using namespace layout;
+    EXPECT_EQ(paperPanelHeight(27), 11095);
+    EXPECT_EQ(paperPanelHeight(27, true), 11755);
+    EXPECT_EQ(paperHeight(27, true), 100 + 11755 + 60);
+    // A short payslip keeps the window's height, notice or not.
+    EXPECT_EQ(paperPanelHeight(5, true), 8330);
+    EXPECT_EQ(paperHeight(5, true), 8490);
 }
 
 } // namespace

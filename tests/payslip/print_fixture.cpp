@@ -87,7 +87,7 @@ PrintingTest::PrintingTest()
         .print =
             [this](const QString& printer, const PaperPdf& paper, const QString&) {
                 jobs << printer;
-                jobPdf = paper(QPageSize(QPageSize::A4));
+                jobPdf = paper(printerPaper);
                 return report;
             },
         .choosePrinter =

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPageSize>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
@@ -62,6 +63,7 @@ protected:
     JobReport report{JobReport::Outcome::accepted, 1, {}}; // what becomes of a job
     QStringList jobs;            // the printers jobs went to
     QByteArray jobPdf;           // the last job's PDF
+    QPageSize printerPaper{QPageSize::A4}; // what a job's PDF is rendered for
     PrinterChoice choice;        // the answer to "which printer?"
     QList<QStringList> choices;  // the printers offered each time
     bool answer = true;          // to "save as PDF?"

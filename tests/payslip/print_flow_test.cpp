@@ -6,13 +6,16 @@
 
 #include "payslip/pdf_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -96,6 +99,46 @@ TEST_F(PrintFlow, RefusedOrFailedJobNamesThePrinterAndReasonAndOffersThePdf)
     clickImprimir();
     EXPECT_TRUE(QFile::exists(pdfPath));
     EXPECT_EQ(windowColour(), kPrintedWindow);
+}
+
+// The PDF is on the paper the printer would have printed on; A4 when no
+// printer says, whatever the locale's measures.
+TEST_F(PrintFlow, PdfInsteadOfAFailedJobHasTheJobsPaper)
+{
+    installed = {"Oficina", {"Oficina"}};
+    printerPaper = QPageSize(QPageSize::Letter);
+    report = {JobReport::Outcome::failed, 7, "Filter failed"};
+    pdfPath = dir.filePath("recibo.pdf");
+    clickImprimir();
+    ASSERT_EQ(questions.size(), 1);
+    const std::optional<PdfInfo> info = pdfInfo(pdfPath);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->pointSize, QSize(612, 792));
+}
+
+TEST_F(PrintFlow, GuardarPdfIsOnTheDefaultPrintersPaperElseA4)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    struct Case {
+        Printers printers;
+        QSize points;
+    };
+    for (const auto& [printers, points] :
+         {Case{{"Oficina", {"Oficina"}, QPageSize(QPageSize::Letter)}, QSize(612, 792)},
+          Case{{"Oficina", {"Oficina"}, QPageSize(QPageSize::A5)}, QSize(420, 595)},
+          Case{{"Oficina", {"Oficina"}, std::nullopt}, QSize(595, 842)},
+          Case{{"", {"Casa", "Oficina"}, std::nullopt}, QSize(595, 842)}, Case{{}, QSize(595, 842)}}) {
+        installed = printers;
+        pdfPath = dir.filePath(QStringLiteral("recibo-%1x%2.pdf").arg(points.width()).arg(points.height()));
+        QFile::remove(pdfPath);
+        window.pdfAction()->trigger();
+        const std::optional<PdfInfo> info = pdfInfo(pdfPath);
+        ASSERT_TRUE(info) << printers.defaultPrinter.toStdString();
+        EXPECT_EQ(info->pointSize, points) << printers.defaultPrinter.toStdString();
+    }
+    // Nothing was printed.
+    EXPECT_TRUE(jobs.isEmpty());
 }
 
 TEST_F(PrintFlow, WaitingJobIsToldWithItsReason)

@@ -35,7 +35,7 @@ std::vector<std::string> quotedNames(const std::string& line)
 // keys its header names in backticks ("`tasa` Julio 2010").
 std::set<std::string> documentedKeys()
 {
-    std::ifstream in(HABERES_DOCS "/escala.md");
+    std::ifstream in(HABERES_SOURCE "/docs/escala.md");
     EXPECT_TRUE(in.good());
     std::set<std::string> keys;
     std::vector<std::string> objects;
@@ -128,6 +128,57 @@ TEST(ScaleFormat, PlainReaderReadsTheWrittenScaleBackEqual)
     ASSERT_TRUE(r.scale) << r.error;
     EXPECT_TRUE(*r.scale == s);
     EXPECT_EQ(writeScale(*r.scale), text);
+}
+
+TEST(ScaleFormat, BuiltinScaleIsWrittenAsTheSampleFileOfTheFuzzCorpus)
+{
+    std::ifstream in(HABERES_SOURCE "/fuzz/corpus/scale_file/julio-2010.json", std::ios::binary);
+    std::ostringstream sample;
+    sample << in.rdbuf();
+    EXPECT_EQ(writeScale(builtinScale()), sample.str());
+}
+
+TEST(ScaleFormat, PositionsAreTextsOfDigitsWithCodesGivenOnce)
+{
+    const std::string first = "{\"codigocargo\": \"999\"";
+    EXPECT_EQ(refusal(replaced(first, "{\"codigocargo\": \"604\"")),
+              std::string(kRefusal) +
+                  "la clave «cargos[3].codigocargo» repite el código \"604\"; cada código debe aparecer una sola vez.");
+    EXPECT_EQ(refusal(replaced(first, "{\"codigocargo\": 999")),
+              std::string(kRefusal) + "la clave «cargos[0].codigocargo» debe ser un código de tres cifras entre \"600\" y "
+                                      "\"999\".");
+    EXPECT_EQ(refusal(replaced("\"puntosbasicos\": \"3146\"", "\"puntosbasicos\": \"+3146\"")),
+              std::string(kRefusal) + "la clave «cargos[0].puntosbasicos» debe ser un número entero entre 0 y 32767, "
+                                      "entre comillas.");
+    EXPECT_EQ(refusal(replaced(first, "{\"codigo\": 1, \"codigocargo\": \"999\"")),
+              std::string(kRefusal) + "la clave «cargos[0].codigo» no es parte del formato de escalas.");
+    EXPECT_EQ(refusal(replaced(first + ", \"cargox\": ", first + ", \"cargo\": ")),
+              std::string(kRefusal) + "la clave «cargos[0].cargo» no es parte del formato de escalas.");
+    const std::string text = writeScale(builtinScale());
+    const std::size_t list = text.find("\"cargos\": [");
+    EXPECT_EQ(refusal(text.substr(0, list) + "\"cargos\": [5]\n}\n"),
+              std::string(kRefusal) + "la clave «cargos[0]» debe ser un objeto { … }.");
+    EXPECT_EQ(refusal(text.substr(0, list) + "\"cargos\": []\n}\n"),
+              std::string(kRefusal) + "la clave «cargos» debe ser una lista de cargos (entre 1 y 400).");
+}
+
+TEST(ScaleFormat, TextsOfTheMonthAndOfQuantities)
+{
+    EXPECT_EQ(refusal(replaced("\"2010-07\"", "\"2010-00\"")),
+              std::string(kRefusal) + "la clave «vigencia» debe ser un mes con la forma \"AAAA-MM\" (por ejemplo \"2010-07\").");
+    EXPECT_EQ(refusal(replaced("\"2010-07\"", "\"1899-12\"")),
+              std::string(kRefusal) + "la clave «vigencia» debe ser un mes con la forma \"AAAA-MM\" (por ejemplo \"2010-07\").");
+    const ScaleText december = readScaleText(replaced("\"2010-07\"", "\"1900-12\""), "x.json");
+    ASSERT_TRUE(december.scale) << december.error;
+    EXPECT_EQ(december.scale->vigenciaAnio, 1900);
+    EXPECT_EQ(december.scale->vigenciaMes, 12);
+    for (const char* bad : {"\"0.\"", "\".7\"", "\"-0.7\"", "\" 0.7\"", "\"0.7.1\"", "\"\""})
+        EXPECT_EQ(refusal(replaced("\"cantidad\": \"0.7\"", std::string("\"cantidad\": ") + bad)),
+                  std::string(kRefusal) + "la clave «product_014.cantidad» debe ser un número escrito con punto decimal, "
+                                          "entre comillas (por ejemplo \"0.7\").")
+            << bad;
+    EXPECT_EQ(refusal(replaced("\"cantidad\": \"7.0\"", "\"cantidad\": \"\"")),
+              std::string(kRefusal) + "la clave «plus_188.cantidad» debe ser un texto no vacío.");
 }
 
 TEST(ScaleFormat, RefusalsNameTheFileTheKeyAndWhatItMustHold)
