@@ -246,6 +246,25 @@ try {
   await calcular(page);
   sameView(await shown(page), expectedView(cliResult({ horasmedio: true, numerohorasmed: '10', antiguedad: 3 }, 'es_AR',
     ['--escala', 'prueba.json'])), 'recibo con la escala abierta');
+  // A negative net pay, under a scale of heavy deductions: the warning
+  // beside the payslip.
+  const heavy = builtin.replace('"nombre": "Desde Julio de 2.010"', '"nombre": "Escala con descuentos altos"')
+    .replace(/"aporte_jub_502": \{"tasa": [0-9.]+, "cantidad": "[^"]*"\}/, '"aporte_jub_502": {"tasa": 0.96, "cantidad": "96 %"}')
+    .replace(/"iosper_505": \{"tasa": [0-9.]+, "cantidad": "[^"]*"\}/, '"iosper_505": {"tasa": 0.5, "cantidad": "50 %"}');
+  writeFileSync(path.join(tmp, 'alta.json'), heavy);
+  await page.click('#Volver');
+  const [heavyChooser] = await Promise.all([page.waitForFileChooser(), page.click('#abrirEscala')]);
+  await heavyChooser.accept([path.join(tmp, 'alta.json')]);
+  await page.waitForFunction(() => document.getElementById('escalaNombre').textContent === 'Escala con descuentos altos');
+  const negative = { cargo: true, codigocargo: '604', Iosper: 1, APORTEJUB: 1 };
+  await open(page, origin);
+  await typeRecord(page, negative);
+  await calcular(page);
+  const negativeWant = cliResult(negative, 'es_AR', ['--escala', 'alta.json']);
+  check(negativeWant.totals.totalliq.startsWith('-'), 'la escala de descuentos altos da un líquido negativo');
+  sameView(await shown(page), expectedView(negativeWant), 'recibo con líquido negativo');
+  check(await page.$eval('#avisoLiquido', (e) => !e.hidden && e.textContent.startsWith('¡Atención! Líquido a pagar negativo')),
+    'el aviso de líquido negativo se ve');
   await page.click('#Volver');
   const bad = builtin.replace(/"valor_punto": [0-9.]+/, '"valor_punto": "mucho"');
   writeFileSync(path.join(tmp, 'mala.json'), bad);
