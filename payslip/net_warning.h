@@ -4,6 +4,7 @@
 // the earnings are most often a mistyped entry, so it names the line
 // without which the net pay would not be negative, when there is one.
 #include "engine/messages.h"
+#include "engine/net_pay.h"
 
 #include <QString>
 
@@ -21,11 +22,6 @@ inline const QString kNegativeNetDetail = QString::fromUtf8(kNegativeNetDetailMe
 
 // Hidden until a payslip needs it; a child of the panel.
 QLabel* makeNetWarning(QWidget* panel);
-
-// Of the lines without which the net pay would be zero or more, the one
-// that takes the most from it (the first of equals); null when the net pay
-// is not negative or no single line makes it so.
-const PayslipLine* lineMakingNetNegative(const Payslip& payslip);
 
 // The notice's text for a negative net pay: the warning, then the line.
 QString netWarningText(const Payslip& payslip);

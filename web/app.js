@@ -313,7 +313,8 @@
 
     const negativo = res.totals.totalliq.startsWith('-');
     $('avisoLiquido').hidden = !negativo;
-    $('avisoLiquido').textContent = negativo ? `${incorporada.textos.avisoLiquido}. ${incorporada.textos.detalleLiquido}` : '';
+    $('avisoLiquido').textContent = negativo
+      ? `${llamar('haberes_aviso_liquido').texto}\n${incorporada.textos.detalleLiquido}` : '';
 
     $('entrada').hidden = true;
     $('Haberes').hidden = false;

@@ -5,6 +5,7 @@
 #include "common/json_text.h"
 #include "engine/calculate.h"
 #include "engine/messages.h"
+#include "engine/net_pay.h"
 #include "engine/pay_input.h"
 #include "record/nlohmann_source.h"
 #include "record/record_reader.h"
@@ -25,6 +26,8 @@ namespace {
 
 // The answer stays valid until the next call: the page copies it at once.
 std::string answer;
+// The last payslip's warning when its net pay is negative, else empty.
+std::string netWarning;
 
 const char* give(std::string text)
 {
@@ -83,10 +86,22 @@ EMSCRIPTEN_KEEPALIVE const char* haberes_calcular(const char* recordText, const 
     NumberFormat format;
     format.decimalSeparator = decimalSeparator;
     CalcResult result = calculate(read.record->entries, format, *inUse.scale, explain ? Explain::yes : Explain::no);
+    netWarning.clear();
     if (!result.ok())
         return give(record::refusalJson(result.refusal));
+    if (result.payslip->totalliq < Currency())
+        netWarning = negativeNetText(*result.payslip);
     result.payslip->date = date;
     return give(record::payslipJson(*result.payslip));
+}
+
+// The warning the desktop program shows for the last payslip computed,
+// when its net pay is negative: {"texto": ...}, empty otherwise.
+EMSCRIPTEN_KEEPALIVE const char* haberes_aviso_liquido()
+{
+    std::string out = "{\"texto\": ";
+    appendJsonText(out, netWarning);
+    return give(out + "}");
 }
 
 // What the page shows of a scale (its names, positions, seniority and zone

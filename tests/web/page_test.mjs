@@ -265,6 +265,8 @@ try {
   sameView(await shown(page), expectedView(negativeWant), 'recibo con líquido negativo');
   check(await page.$eval('#avisoLiquido', (e) => !e.hidden && e.textContent.startsWith('¡Atención! Líquido a pagar negativo')),
     'el aviso de líquido negativo se ve');
+  check(await page.$eval('#avisoLiquido', (e) => e.textContent.includes('Lo vuelve negativo: 502 Aporte Jub.')),
+    'el aviso nombra la línea que vuelve negativo el líquido');
   await page.click('#Volver');
   const bad = builtin.replace(/"valor_punto": [0-9.]+/, '"valor_punto": "mucho"');
   writeFileSync(path.join(tmp, 'mala.json'), bad);
