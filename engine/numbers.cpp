@@ -364,29 +364,6 @@ std::string plainDecimal(const std::string& digits, int exponent)
     return digits.substr(0, intLen) + "." + digits.substr(intLen);
 }
 
-// The digits one unit up or down in their last place; a carry into a new
-// first digit, or a borrow out of the first, moves the exponent.
-void stepLastDigit(std::string& digits, int& exponent, int step)
-{
-    std::size_t i = digits.size();
-    while (i-- > 0) {
-        const int d = digits[i] - '0' + step;
-        if (d >= 0 && d <= 9) {
-            digits[i] = static_cast<char>('0' + d);
-            break;
-        }
-        digits[i] = step > 0 ? '0' : '9';
-        if (i == 0 && step > 0) {
-            digits.insert(digits.begin(), '1');
-            ++exponent;
-        }
-    }
-    if (digits.size() > 1 && digits.front() == '0') {
-        digits.erase(digits.begin());
-        --exponent;
-    }
-}
-
 } // namespace
 
 std::string formatShortestReal(double value)
@@ -397,42 +374,15 @@ std::string formatShortestReal(double value)
     const double magnitude = std::fabs(value);
     if (magnitude == 0)
         return std::string(sign) + "0";
-    // The value rounded to 1, 2, ... 17 significant digits, until one reads
-    // back; printf rounds correctly, and only its digits and exponent are
-    // taken, whatever decimal mark the C locale gives it.
+    // The fewest digits that read back as the value, and their exponent.
+    char buf[kScientificRoom];
+    const std::string_view text(buf, writeScientific(buf, magnitude));
+    const std::size_t e = text.find('e');
     std::string digits;
-    int exponent = 0;
-    for (int precision = 1; precision <= 17; ++precision) {
-        char buf[48];
-        std::snprintf(buf, sizeof buf, "%.*e", precision - 1, magnitude);
-        digits.clear();
-        const char* p = buf;
-        for (; *p && *p != 'e'; ++p)
-            if (isDigit(*p))
-                digits.push_back(*p);
-        exponent = *p ? std::atoi(p + 1) : 0;
-        const auto readsBack = [&](const std::string& d, int e) {
-            const auto back = toReal(plainDecimal(d, e), ".", std::numeric_limits<double>::max());
-            return back && *back == magnitude;
-        };
-        if (readsBack(digits, exponent))
-            break;
-        // Next to a power of two the values that read back lie unevenly
-        // about it: the nearest text may miss where its neighbour hits.
-        bool found = false;
-        for (const int step : {1, -1}) {
-            std::string d = digits;
-            int e = exponent;
-            stepLastDigit(d, e, step);
-            if (!found && d != "0" && readsBack(d, e)) {
-                digits = d;
-                exponent = e;
-                found = true;
-            }
-        }
-        if (found)
-            break;
-    }
+    for (const char c : text.substr(0, e))
+        if (isDigit(c))
+            digits.push_back(c);
+    const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

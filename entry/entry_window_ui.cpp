@@ -4,9 +4,13 @@
 // the credit lines.
 #include "entry/entry_window.h"
 
+#include "entry/qt_text.h"
+#include "record/record_keys.h"
+
 #include "engine/pay_input.h"
 #include "entry/qt_text.h"
 #include "entry/scale_choice.h"
+#include "record/record_keys.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -44,9 +48,12 @@ QLabel* label(QWidget* parent, const char* name, const QString& text)
 }
 
 // A box for a number: as wide as a few digits, not more.
-QLineEdit* numberBox(QWidget* parent, const char* name, const QString& tip, const QString& accessibleName)
+// A box whose text is a field of the record is named after its key, so that a
+// refused field finds its box.
+QLineEdit* numberBox(QWidget* parent, Field field, const QString& tip, const QString& accessibleName)
 {
-    auto* box = named(new QLineEdit(QStringLiteral("0"), parent), name);
+    auto* box = new QLineEdit(QStringLiteral("0"), parent);
+    box->setObjectName(qtext(record::recordKey(field)));
     box->setToolTip(tip);
     box->setAccessibleName(accessibleName);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
@@ -144,15 +151,15 @@ void EntryWindow::createUi()
     const QString incen = QStringLiteral("Número de horas con incentivo");
     const QString cod113 = QStringLiteral("Número de horas con código 113");
     ui_.Label3 = label(area, "Label3", medio);
-    ui_.numerohorasmed = numberBox(area, "numerohorasmed", kHoursTip, medio);
+    ui_.numerohorasmed = numberBox(area, Field::numerohorasmed, kHoursTip, medio);
     ui_.Label4 = label(area, "Label4", superior);
-    ui_.numerohorassup = numberBox(area, "numerohorassup", kHoursTip, superior);
+    ui_.numerohorassup = numberBox(area, Field::numerohorassup, kHoursTip, superior);
     ui_.lblhorascod06 = label(area, "lblhorascod06", cod06);
-    ui_.numhorascod06 = numberBox(area, "numhorascod06", kHoursTip, cod06);
+    ui_.numhorascod06 = numberBox(area, Field::numhorascod06, kHoursTip, cod06);
     ui_.lblhorasincen = label(area, "lblhorasincen", incen);
-    ui_.numhorasincen = numberBox(area, "numhorasincen", kHoursTip, incen);
+    ui_.numhorasincen = numberBox(area, Field::numhorasincen, kHoursTip, incen);
     ui_.lblhorascod113 = label(area, "lblhorascod113", cod113);
-    ui_.numhorascod113 = numberBox(area, "numhorascod113", kHoursTip, cod113);
+    ui_.numhorascod113 = numberBox(area, Field::numhorascod113, kHoursTip, cod113);
 
     auto* areaGrid = new QGridLayout(area);
     areaGrid->setContentsMargins(4, 8, 4, 0);
@@ -205,7 +212,7 @@ void EntryWindow::createUi()
     ui_.Text1->setFixedWidth(ui_.Text1->fontMetrics().horizontalAdvance(QStringLiteral("Nooo")) + 12);
     ui_.transporte = checkBox(others, "transporte", QStringLiteral("Transporte"));
     ui_.mensajekm = label(others, "mensajekm", QStringLiteral("cantidad de km semanales"));
-    ui_.cantkm = numberBox(others, "cantkm", QStringLiteral("¿Cuántos Km semanales?"), ui_.mensajekm->text());
+    ui_.cantkm = numberBox(others, Field::cantkm, QStringLiteral("¿Cuántos Km semanales?"), ui_.mensajekm->text());
     ui_.mensajekm->setBuddy(ui_.cantkm);
     ui_.zona = named(new QComboBox(others), "zona");
     ui_.zona->setEditable(true);
@@ -217,12 +224,12 @@ void EntryWindow::createUi()
     ui_.zona->setAccessibleName(QStringLiteral("Ubicación Escuela (Zona)"));
     ui_.inasist = checkBox(others, "inasist", QStringLiteral("Inasistencias Just"));
     ui_.inasist->setToolTip(QStringLiteral("Hacé clic si tenés inasistencias"));
-    ui_.dinasist = numberBox(others, "dinasist", QStringLiteral("Cantidad de días."), ui_.inasist->text());
+    ui_.dinasist = numberBox(others, Field::dinasist, QStringLiteral("Cantidad de días."), ui_.inasist->text());
     ui_.hijos = checkBox(others, "hijos", QStringLiteral("Hijos"));
-    ui_.cantidadhijos = numberBox(others, "cantidadhijos", QStringLiteral("¿Cuántos Hijos?"), ui_.hijos->text());
+    ui_.cantidadhijos = numberBox(others, Field::cantidadhijos, QStringLiteral("¿Cuántos Hijos?"), ui_.hijos->text());
     ui_.hijosdisc = checkBox(others, "hijosdisc", QStringLiteral("Hijos Diferenc"));
     ui_.cantidadhijosdisc =
-        numberBox(others, "cantidadhijosdisc", QStringLiteral("¿Cuántos Hijos?"), ui_.hijosdisc->text());
+        numberBox(others, Field::cantidadhijosdisc, QStringLiteral("¿Cuántos Hijos?"), ui_.hijosdisc->text());
     ui_.conyuge = checkBox(others, "conyuge", QStringLiteral("Conyuge"));
     // The boxes without a label of their own are told apart by their tooltip.
     for (QLineEdit* box : {ui_.dinasist, ui_.cantidadhijos, ui_.cantidadhijosdisc})

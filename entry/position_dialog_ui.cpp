@@ -1,8 +1,10 @@
 // The controls of the position dialog and where they stand.
 #include "entry/position_dialog.h"
 
+#include "engine/pay_input.h"
 #include "engine/pay_scale.h"
 #include "entry/qt_text.h"
+#include "record/record_keys.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -21,10 +23,11 @@ namespace {
 
 const QString kValueTip = QStringLiteral("Se selecciona automáticamente");
 
-QLineEdit* valueBox(QWidget* parent, const char* name)
+// Named after the record key of its field, so that a refused field finds it.
+QLineEdit* valueBox(QWidget* parent, Field field)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
+    box->setObjectName(qtext(record::recordKey(field)));
     box->setToolTip(kValueTip);
     box->setAlignment(Qt::AlignRight);
     // Room for five digits; the boxes never hold more than four.
@@ -76,12 +79,12 @@ void PositionDialog::createUi()
     ui_.cargox->setMinimumContentsLength(46);
     fillNames();
 
-    ui_.punbas = valueBox(this, "punbas");
+    ui_.punbas = valueBox(this, Field::punbas);
     ui_.punbas->setReadOnly(true);
-    ui_.proljor = valueBox(this, "proljor");
-    ui_.jorcom = valueBox(this, "jorcom");
-    ui_.tardif = valueBox(this, "tardif");
-    ui_.compbas = valueBox(this, "compbas");
+    ui_.proljor = valueBox(this, Field::proljor);
+    ui_.jorcom = valueBox(this, Field::jorcom);
+    ui_.tardif = valueBox(this, Field::tardif);
+    ui_.compbas = valueBox(this, Field::compbas);
 
     ui_.Command1 = new QPushButton(QStringLiteral("Listo"), this);
     ui_.Command1->setObjectName(QStringLiteral("Command1"));

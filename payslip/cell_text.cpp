@@ -1,5 +1,8 @@
 #include "payslip/cell_text.h"
 
+#include "engine/payslip.h"
+#include "payslip/payslip_layout.h"
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -8,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace haberes {
 
@@ -111,6 +115,92 @@ void setRightAligned(QLabel* label, const QString& text, const QFont& font, int 
     }
     const int width = std::max(minWidth, textRoom + margins.left() + margins.right());
     label->setGeometry(right - width, label->y(), width, label->height());
+}
+
+using namespace layout;
+
+// ---- The columns' fonts.
+namespace {
+
+CellColumn column(int right, int ruleOnLeft)
+{
+    return {px(right), px(ruleOnLeft) + 2};
+}
+
+} // namespace
+
+CellColumn codeColumn() { return column(kCodLeft + kCodWidth, kLine3_1X); }
+CellColumn quantityColumn() { return column(kQuantityLeft + kQuantityWidth, kLine7X); }
+CellColumn earningsColumn() { return column(kEarningsRight, kLine2X); }
+CellColumn deductionsColumn() { return column(kDeductionsRight, kLine1X); }
+
+ColumnFonts columnFonts(const Payslip& payslip, const QFont& regular, const QFont& bold)
+{
+    std::vector<FitRequest> codes, quantities, amounts;
+    const int rows = std::clamp(payslip.fila(), 0, Payslip::kRows);
+    for (int r = 0; r < rows; ++r) {
+        const PayslipLine& line = payslip.lines[r];
+        codes.push_back({regular, qs(line.code), codeColumn().room()});
+        if (line.quantity)
+            quantities.push_back({regular, qs(*line.quantity), quantityColumn().room()});
+        const CellColumn amountColumn = line.column == Column::earnings ? earningsColumn() : deductionsColumn();
+        amounts.push_back({regular, qs(line.text), amountColumn.room()});
+    }
+    // The totals are fitted apart: a large total should not shrink the rows.
+    const std::vector<FitRequest> totals = {{bold, qs(payslip.thaberes), earningsColumn().room()},
+                                            {bold, qs(payslip.tdescuentos), deductionsColumn().room()},
+                                            {bold, qs(payslip.liquido), deductionsColumn().room()}};
+    return {applyFit(regular, commonFit(codes)), applyFit(regular, commonFit(quantities)),
+            applyFit(regular, commonFit(amounts)), applyFit(bold, commonFit(totals))};
+}
+
+// ---- A text on two lines.
+namespace {
+
+constexpr int kMaxLines = 2;
+
+// Pixels the text takes wrapped at width, and its lines.
+QSize wrapped(const QFont& font, const QString& text, int width)
+{
+    const QFontMetrics metrics(font);
+    const QRect box = metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::AlignLeft | Qt::TextWordWrap, text);
+    return QSize(box.width(), box.height());
+}
+
+} // namespace
+
+void setTwoLineText(QLabel* label, const QString& text, const QFont& base, int oneLineHeight, int maxHeight)
+{
+    label->setWordWrap(false);
+    label->resize(label->width(), oneLineHeight);
+    const int room = label->contentsRect().width();
+    const FontFit oneLine = commonFit({{base, text, room}});
+    if (textWidth(applyFit(base, oneLine), text) <= room) {
+        setFittedText(label, text, base);
+        return;
+    }
+
+    const int designSize = QFontInfo(base).pixelSize();
+    const int smallest = std::max(1, int(std::lround(designSize * kSmallestFontShare)));
+    std::vector<FontFit> steps;
+    for (int size = designSize; size >= smallest; --size)
+        for (int stretch = 100; stretch >= kNarrowestStretch; stretch -= 5)
+            steps.push_back({size, stretch});
+    const int margins = label->height() - label->contentsRect().height();
+    for (const FontFit& fit : steps) {
+        const QFont font = applyFit(base, fit);
+        const QSize size = wrapped(font, text, room);
+        const int lines = size.height() / std::max(1, QFontMetrics(font).lineSpacing());
+        if (size.width() <= room && lines <= kMaxLines && size.height() + margins <= maxHeight) {
+            label->setFont(font);
+            label->setWordWrap(true);
+            label->setText(text);
+            label->setToolTip(QString());
+            label->resize(label->width(), maxHeight);
+            return;
+        }
+    }
+    setFittedText(label, text, base);
 }
 
 } // namespace haberes

@@ -3,7 +3,8 @@
 // its neighbours: a text too wide for it is set narrower, then smaller,
 // down to a floor, and only then shortened with "…", the whole text going
 // to the tooltip. Amounts are never shortened. Positions are in pixels of the
-// label's parent.
+// label's parent. Here: fitting a text to its box, the fonts of the
+// table's columns, and a text on two lines.
 #include <QFont>
 #include <QString>
 
@@ -58,5 +59,43 @@ void setFittedText(QLineEdit* edit, const QString& text, const QFont& base);
 // than that is shortened to it.
 void setRightAligned(QLabel* label, const QString& text, const QFont& font, int right, int minWidth,
                      int elideRoom = 0);
+
+// ---- The right-aligned columns of the table and the one font each gets
+// for a payslip: the widest and largest, up to the design font, in which
+// all its texts fit, so that a column's texts match whatever the system
+// font.
+struct Payslip;
+
+// A column's right edge and how far left its texts may reach (just right of
+// the rule on its left), in pixels of the panel.
+struct CellColumn {
+    int right;
+    int leftLimit;
+    int room() const { return right - leftLimit - 1; }
+};
+
+CellColumn codeColumn();
+CellColumn quantityColumn();
+CellColumn earningsColumn();
+CellColumn deductionsColumn();
+
+struct ColumnFonts {
+    QFont code;
+    QFont quantity;
+    QFont amount; // both amount columns
+    QFont total;  // the three totals, bold
+};
+
+ColumnFonts columnFonts(const Payslip& payslip, const QFont& regular, const QFont& bold);
+
+// ---- A label that shows a long text whole on up to two lines, for names
+// that do not fit one line of their box (position 683's, for one).
+
+// One line as setFittedText sets it when the text fits there; otherwise
+// two lines in the widest, then largest, font at which they fit the
+// label's width and maxHeight pixels, the label grown to that height.
+// Shortened with "…" (the whole text in the tooltip) only when not even
+// the smallest font takes it on two lines.
+void setTwoLineText(QLabel* label, const QString& text, const QFont& base, int oneLineHeight, int maxHeight);
 
 } // namespace haberes

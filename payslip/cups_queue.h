@@ -1,7 +1,8 @@
 #pragma once
 // The printers CUPS knows, and a PDF handed to one of them through libcups
 // with what became of the job: the toolkit's own route prints without
-// saying when a queue refuses a job or its backend fails.
+// saying when a queue refuses a job or its backend fails. Also the paper
+// a printer names.
 #include <QByteArray>
 #include <QPageSize>
 #include <QString>
@@ -46,5 +47,15 @@ JobReport printPdf(const QString& printer, const PaperPdf& render, const QString
 // waiting when held or its queue is stopped, with CUPS's reason; nothing
 // while it is on its way.
 std::optional<JobReport> jobOutcome(const QString& printer, int jobId);
+
+// ---- The paper a printer names in IPP: "iso_a4_210x297mm",
+// "na_letter_8.5x11in", a class, a size name and the size itself.
+
+// The size written in a media name, portrait; nothing when the name has no
+// size of its own (a bare "A4", say) or one that is not a sheet.
+std::optional<QPageSize> mediaSize(const QString& mediaName);
+
+// A4, the usual paper here: the page when the printer's is not known.
+QPageSize usualPageSize();
 
 } // namespace haberes

@@ -1,16 +1,13 @@
-// What the payslip window does: take a payslip, scroll, resize, and the
-// buttons.
+// What the payslip window does: take a payslip, scroll, resize, the
+// buttons, and how each amount was formed.
 #include "payslip/payslip_window.h"
 
 #include "engine/payslip.h"
-
 #include "payslip/cell_text.h"
-#include "payslip/column_fonts.h"
 #include "payslip/net_warning.h"
 #include "payslip/payslip_layout.h"
 #include "payslip/payslip_ui.h"
 #include "payslip/printing.h"
-#include "payslip/wrapped_text.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -228,6 +225,57 @@ void PayslipWindow::notify(const QString& text)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+}
+
+// ---- How each amount was formed, as the tooltip of the cells of its line
+// and of the totals. A payslip computed without explanations leaves no
+// tooltip of an earlier one behind.
+namespace {
+
+void setTip(QLabel* cell, const QString& tip)
+{
+    cell->setToolTip(tip);
+}
+
+QString lineTip(const PayslipLine& line, const QString& explanation)
+{
+    if (explanation.isEmpty())
+        return {};
+    return QStringLiteral("%1 %2\n%3").arg(qs(line.code), qs(line.concepto), explanation);
+}
+
+} // namespace
+
+void PayslipWindow::showExplanations(const Payslip& payslip)
+{
+    const int rows = std::min<int>(payslip.fila(), Payslip::kRows);
+    for (int r = 0; r < Payslip::kRows; ++r) {
+        QString tip;
+        if (r < rows)
+            tip = lineTip(payslip.lines[static_cast<std::size_t>(r)], qs(payslip.explanationOf(r)));
+        setTip(ui_->cod[r], tip);
+        setTip(ui_->Label10[r], tip);
+        setTip(ui_->Label1[r], tip);
+        setTip(ui_->Label1[Payslip::kRows + r], tip);
+        // Without an explanation the concept keeps its own tooltip (itself
+        // whole, when shortened); the explanation names it whole too.
+        if (!tip.isEmpty())
+            setTip(ui_->Label19[r], tip);
+    }
+
+    const auto totalTip = [&payslip](const Explanation* e) {
+        return e ? qs(explanationText(*e, payslip.decimalSeparator)) : QString();
+    };
+    const PayslipExplanations* x = payslip.explanations ? &*payslip.explanations : nullptr;
+    const QString hab = totalTip(x ? &x->totalhab : nullptr);
+    const QString desc = totalTip(x ? &x->totaldesc : nullptr);
+    const QString liq = totalTip(x ? &x->totalliq : nullptr);
+    for (QLabel* l : {ui_->Label15, ui_->thaberes})
+        setTip(l, hab);
+    for (QLabel* l : {ui_->Label16, ui_->tdescuentos})
+        setTip(l, desc);
+    for (QLabel* l : {ui_->Label17, ui_->liquido})
+        setTip(l, liq);
 }
 
 } // namespace haberes

@@ -105,11 +105,12 @@ private:
     void showLine(const PayslipLine& line, const ColumnFonts& fonts);
     void showHeader(const PayslipHeader& header);
     void showExplanations(const Payslip& payslip);
-    void createPdfAction();
     void notify(const QString& text);
     QString teacherName() const;
-    // Printing (printing.cpp): the paper version as a PDF, the question
-    // whether to save it instead, and the save itself; true once saved.
+    // Printing (printing.cpp): "Guardar PDF…", the paper version as a PDF,
+    // the question whether to save it instead, and the save itself; true
+    // once saved.
+    void createPdfAction();
     QByteArray paperPdf(const QPageSize& size);
     bool writePaperPdf(const QString& path, const QPageSize& paper);
     void offerPdf(const QString& question, const QPageSize& paper);

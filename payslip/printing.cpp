@@ -1,27 +1,32 @@
 // "Imprimir": the window's paper version rendered as a PDF and handed to
 // CUPS as one job, whose fate is told to the user; when it cannot be
 // printed, the same page can go to a PDF file. The window's colours change
-// only once a job was accepted or a PDF saved.
+// only once a job was accepted or a PDF saved. "Guardar PDF…" writes the
+// same PDF without a printer; both suggest a file name.
 #include "payslip/printing.h"
 
-#include "payslip/media_size.h"
-#include "payslip/page_drawing.h"
+#include "common/dialog_open.h"
+#include "payslip/cups_queue.h"
+#include "payslip/paper_page.h"
 #include "payslip/payslip_ui.h"
 #include "payslip/payslip_window.h"
 #include "payslip/pdf_dialog.h"
-#include "payslip/pdf_name.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QStyleHints>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QStringList>
+#include <QStyleHints>
 
 #include <optional>
 
@@ -223,6 +228,95 @@ bool PayslipWindow::savePdfTo(const QString& path, const QPageSize& paper)
     rememberPdfFolder(path);
     notify(QStringLiteral("El recibo se guardó en %1.").arg(QDir::toNativeSeparators(path)));
     return true;
+}
+
+// ---- The file name suggested for the PDF.
+namespace {
+
+// Long enough for any real name, short of the file systems' limits.
+constexpr int kMaxNameLength = 60;
+
+// "Pérez, Ana María" -> "Perez-Ana-Maria": accents come off through the
+// decomposed form; everything else not a letter or digit splits words.
+QString safeWords(const QString& text)
+{
+    QStringList words;
+    QString word;
+    for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
+        if (c.isMark())
+            continue;
+        if (c.unicode() < 128 && c.isLetterOrNumber()) {
+            word += c;
+            continue;
+        }
+        if (!word.isEmpty())
+            words << word;
+        word.clear();
+    }
+    if (!word.isEmpty())
+        words << word;
+    QString joined = words.join('-');
+    if (joined.size() > kMaxNameLength) {
+        joined.truncate(kMaxNameLength);
+        while (joined.endsWith('-'))
+            joined.chop(1);
+    }
+    return joined;
+}
+
+} // namespace
+
+QString pdfFileName(const QString& teacher, QDate date)
+{
+    QStringList parts{QStringLiteral("Recibo")};
+    const QString name = safeWords(teacher);
+    if (!name.isEmpty())
+        parts << name;
+    if (date.isValid())
+        parts << date.toString(Qt::ISODate);
+    return parts.join('-') + QStringLiteral(".pdf");
+}
+
+// ---- "Guardar PDF…": the paper version written to a PDF at any time,
+// without a printer, on the default printer's paper; the same folder, name
+// and questions as the PDF offered when printing fails. A button,
+// Ctrl+Shift+S and the window's context menu; the save dialog is shown
+// without waiting for it.
+void PayslipWindow::createPdfAction()
+{
+    pdfAction_ = new QAction(QStringLiteral("Guardar PDF…"), this);
+    pdfAction_->setObjectName(QStringLiteral("guardarPdf"));
+    // Not Ctrl+S: above the entry window that saves the entries.
+    pdfAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    pdfAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(pdfAction_);
+    // Right-click on the window's background offers it; the text boxes keep
+    // their own menus.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(ui_->GuardarPdf, &QPushButton::clicked, pdfAction_, &QAction::trigger);
+    connect(pdfAction_, &QAction::triggered, this, [this] {
+        // Not while a print or another save is asking its questions.
+        if (printing_)
+            return;
+        // The page "Imprimir" would print on.
+        const Printers printers = printHooks_.printers ? printHooks_.printers() : cupsPrinters();
+        const QPageSize paper = printers.defaultPaper.value_or(usualPageSize());
+        if (printHooks_.pdfPath) {
+            const QScopedValueRollback busy(printing_, true);
+            if (savePdfTo(printHooks_.pdfPath(suggestedPdfPath()), paper))
+                ui_->showPrintedColours();
+            return;
+        }
+        printing_ = true;
+        auto* dialog = new QFileDialog(this);
+        dialog->setObjectName(QStringLiteral("dialogoGuardarPdf"));
+        setUpPdfDialog(*dialog, suggestedPdfPath());
+        connect(dialog, &QDialog::finished, this, [this] { printing_ = false; });
+        openFileDialog(dialog, this, [this, paper](const QString& path) {
+            if (savePdfTo(path, paper))
+                ui_->showPrintedColours();
+        });
+    });
 }
 
 } // namespace haberes

@@ -1,7 +1,10 @@
 #pragma once
-// The payslip on paper outside "Imprimir": its paper version saved as a PDF.
+// The payslip on paper outside "Imprimir": its paper version saved as a
+// PDF, the buttons that start a job, and the file name suggested for the PDF.
+#include <QDate>
+#include <QString>
+
 class QPageSize;
-class QString;
 class QWidget;
 
 namespace haberes {
@@ -17,5 +20,12 @@ bool savePaperPdf(PayslipWindow& window, const QString& path, const QPageSize& p
 // A double click on button counts as one click: its second press, queued
 // while the first click's job runs, would start a second job.
 void ignoreDoubleClicks(QWidget* button);
+
+// ---- The file name suggested for a payslip saved as PDF:
+// "Recibo-Ana-Perez-2025-03-14.pdf": the teacher's name without accents or
+// punctuation, words joined by "-", and the date; "Recibo-2025-03-14.pdf"
+// when no name is left. Only ASCII letters, digits, "-" and "." remain, so
+// the name is safe on any file system.
+QString pdfFileName(const QString& teacher, QDate date);
 
 } // namespace haberes

@@ -1,6 +1,6 @@
 // The paper a printer names: the size written in the name, portrait, and
 // nothing from a name without one.
-#include "payslip/media_size.h"
+#include "payslip/cups_queue.h"
 
 #include <QSize>
 

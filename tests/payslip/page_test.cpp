@@ -1,7 +1,7 @@
 // The page on its own: the fit to the paper, the suggested file name, and a
 // file that cannot be written.
-#include "payslip/page_drawing.h"
-#include "payslip/pdf_name.h"
+#include "payslip/paper_page.h"
+#include "payslip/printing.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
