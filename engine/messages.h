@@ -13,6 +13,11 @@ namespace haberes {
 inline constexpr std::string_view kNoPayBasisTitle = "Error de selección";
 inline constexpr std::string_view kNoPayBasisMessage = "No seleccionaste cargo ni horas";
 
+// A payslip whose net pay is below zero: most often a mistyped entry.
+inline constexpr std::string_view kNegativeNetMessage = "¡Atención! Líquido a pagar negativo";
+inline constexpr std::string_view kNegativeNetDetailMessage =
+    "El líquido a pagar es negativo: los descuentos superan a los haberes. Revisá los datos.";
+
 // Title of the notice about a refused box.
 inline constexpr std::string_view kRefusedBoxTitle = "Dato incorrecto";
 

@@ -1,8 +1,7 @@
 #include "entry/entries_file.h"
 
-#include "engine/position_entries.h"
 #include "entry/qt_text.h"
-#include "record/record_reader.h"
+#include "record/entries_text.h"
 #include "record/record_writer.h"
 #include "record/simdjson_source.h"
 
@@ -27,13 +26,8 @@ QString fileLabel(const QString& path)
 EntriesFileRead refused(const QString& fileName, const QString& why)
 {
     EntriesFileRead r;
-    r.error = QStringLiteral("No se pudo abrir el archivo de datos %1: %2.").arg(quoted(fileName), why);
+    r.error = qtext(record::entriesRefusal(utf8(fileName), utf8(why)));
     return r;
-}
-
-QString key(std::string PayEntries::*box)
-{
-    return qtext(record::recordKey(box));
 }
 
 } // namespace
@@ -48,36 +42,16 @@ QByteArray entriesFileText(const SavedEntries& saved)
 
 EntriesFileRead entriesFromFileText(const QByteArray& text, const QString& fileName)
 {
-    const QByteArray line = text.trimmed();
-    if (line.isEmpty())
-        return refused(fileName, QStringLiteral("está vacío"));
-    if (line.contains('\n'))
-        return refused(fileName, QStringLiteral("tiene más de una línea y debe tener un solo registro"));
-
     record::SimdjsonSource json;
-    record::RecordRead read = record::readRecord(json, std::string_view(line.constData(), std::size_t(line.size())));
-    if (!read.record)
-        return refused(fileName, qtext(read.error));
-
-    const PayEntries& e = read.record->entries;
-    // The dialog lists the basic points of the row its code chooses; other
-    // points could not be shown there, and would compute another payslip.
-    PayEntries row;
-    choosePositionByCode(row, e.codigocargo);
-    if (e.puntosbasicos != row.puntosbasicos)
-        return refused(fileName, QStringLiteral("\"%1\" debe ser el puntaje del cargo de \"%2\" (%3)")
-                                     .arg(key(&PayEntries::puntosbasicos), key(&PayEntries::codigocargo),
-                                          row.puntosbasicos.empty() ? QStringLiteral("ninguno")
-                                                                    : quoted(qtext(row.puntosbasicos))));
-    // Every text the file puts into a box.
-    for (const record::RecordKey& k : record::recordKeys())
-        if (k.box && qtext(e.*k.box).size() > kMaxBoxText)
-            return refused(fileName, QStringLiteral("\"%1\" es más largo que lo que admite su casilla (%2 caracteres)")
-                                         .arg(qtext(k.name))
-                                         .arg(kMaxBoxText));
-
+    record::EntriesRead read = record::readEntriesText(json, std::string_view(text.constData(), std::size_t(text.size())),
+                                                       utf8(fileName));
     EntriesFileRead r;
-    r.saved = SavedEntries{e, qtext(read.record->comentario), read.record->cobrado.value_or(PaidTexts{})};
+    if (!read.record) {
+        r.error = qtext(read.error);
+        return r;
+    }
+    r.saved = SavedEntries{std::move(read.record->entries), qtext(read.record->comentario),
+                           read.record->cobrado.value_or(PaidTexts{})};
     return r;
 }
 

@@ -43,8 +43,6 @@ EntriesFileRead entriesFromFileText(const QByteArray& text, const QString& fileN
 bool writeEntriesFile(const QString& path, const QByteArray& text, QString& error,
                       const std::function<void(QSaveFile&)>& beforeCommit = {});
 
-// Longest text a box of the windows holds (QLineEdit's limit).
-inline constexpr qsizetype kMaxBoxText = 32767;
 // Far more than any record; a bigger file is not one.
 inline constexpr qint64 kMaxEntriesFileSize = 1 << 20;
 

@@ -1,5 +1,6 @@
 #include "payslip/net_warning.h"
 
+#include "engine/net_pay.h"
 #include "engine/payslip.h"
 #include "payslip/cell_text.h"
 #include "payslip/controls.h"
@@ -28,29 +29,9 @@ QLabel* makeNetWarning(QWidget* panel)
     return label;
 }
 
-const PayslipLine* lineMakingNetNegative(const Payslip& payslip)
-{
-    if (payslip.totalliq >= Currency())
-        return nullptr;
-    const PayslipLine* found = nullptr;
-    Currency largest;
-    for (const PayslipLine& line : payslip.lines) {
-        // What the line takes from the net pay; an earnings line adds.
-        const Currency taken = line.column == Column::deductions ? line.amount : Currency() - line.amount;
-        if (payslip.totalliq + taken >= Currency() && (!found || taken > largest)) {
-            found = &line;
-            largest = taken;
-        }
-    }
-    return found;
-}
-
 QString netWarningText(const Payslip& payslip)
 {
-    const PayslipLine* line = lineMakingNetNegative(payslip);
-    if (!line)
-        return kNegativeNetWarning;
-    return QStringLiteral("%1\nLo vuelve negativo: %2 %3").arg(kNegativeNetWarning, qs(line->code), qs(line->concepto));
+    return QString::fromStdString(negativeNetText(payslip));
 }
 
 bool showNetWarning(QLabel* warning, const Payslip& payslip)

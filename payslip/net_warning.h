@@ -3,6 +3,9 @@
 // carries in plain sight, right under the net pay: deductions larger than
 // the earnings are most often a mistyped entry, so it names the line
 // without which the net pay would not be negative, when there is one.
+#include "engine/messages.h"
+#include "engine/net_pay.h"
+
 #include <QString>
 
 class QLabel;
@@ -13,17 +16,12 @@ namespace haberes {
 struct Payslip;
 struct PayslipLine;
 
-inline const QString kNegativeNetWarning = QStringLiteral("¡Atención! Líquido a pagar negativo");
-inline const QString kNegativeNetDetail =
-    QStringLiteral("El líquido a pagar es negativo: los descuentos superan a los haberes. Revisá los datos.");
+// The texts are the engine's, shared with the web page.
+inline const QString kNegativeNetWarning = QString::fromUtf8(kNegativeNetMessage);
+inline const QString kNegativeNetDetail = QString::fromUtf8(kNegativeNetDetailMessage);
 
 // Hidden until a payslip needs it; a child of the panel.
 QLabel* makeNetWarning(QWidget* panel);
-
-// Of the lines without which the net pay would be zero or more, the one
-// that takes the most from it (the first of equals); null when the net pay
-// is not negative or no single line makes it so.
-const PayslipLine* lineMakingNetNegative(const Payslip& payslip);
 
 // The notice's text for a negative net pay: the warning, then the line.
 QString netWarningText(const Payslip& payslip);
