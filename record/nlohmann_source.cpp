@@ -161,8 +161,16 @@ bool NlohmannSource::readObject(std::string_view text, std::vector<JsonMember>& 
         return false;
     }
     Members walk(members);
-    if (Json::sax_parse(text.data(), text.data() + text.size(), &walk))
-        return true;
+    if (Json::sax_parse(text.data(), text.data() + text.size(), &walk)) {
+        // The parser stops at a NUL byte as at the end of the text: what
+        // follows was never read, and a NUL is no JSON anywhere.
+        const std::size_t nul = text.find('\0');
+        if (nul == std::string_view::npos)
+            return true;
+        members.clear();
+        error = jsonError("texto de más después del objeto", nul);
+        return false;
+    }
     // A value refused by the walk itself is told at the object's start.
     std::size_t position = walk.position();
     if (position == std::string_view::npos)

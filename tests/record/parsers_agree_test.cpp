@@ -119,6 +119,22 @@ TEST(ParsersAgree, OnTheCommandsKindsOfLine)
         expectSameReading(line);
 }
 
+// nlohmann-json stops at a NUL byte as at the end of the text; a NUL is no
+// JSON wherever it stands.
+TEST(ParsersAgree, OnNulBytes)
+{
+    using namespace std::string_literals;
+    for (const std::string& line : {"{}\0\0\0\0\0\0\0\4"s, "{}\0"s, "{\"docente\": \"a\"}\0 "s,
+                                    "{\"docente\": \"a\0b\"}"s, "\0{}"s}) {
+        expectSameReading(line);
+        NlohmannSource nlohmann;
+        std::vector<JsonMember> members;
+        std::string error;
+        EXPECT_FALSE(nlohmann.readObject(line, members, error)) << line.size();
+        EXPECT_TRUE(members.empty());
+    }
+}
+
 TEST(ParsersAgree, OnEveryLineTheFuzzerKept)
 {
     const QDir corpus(QStringLiteral(HABERES_FUZZ_CORPUS));
