@@ -9,6 +9,7 @@
 #include "entry/entry_window.h"
 #include "entry/error_dialog.h"
 #include "payslip/payslip_window.h"
+#include "payslip/pdf_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QFileSystemModel>
 #include <QTest>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -203,12 +205,18 @@ TEST_F(QtInSpanish, TheFileDialogAsksBeforeReplacingAFile)
     QTemporaryDir folder;
     const QString existing = folder.filePath("recibo.pdf");
     QFile(existing).open(QIODevice::WriteOnly);
+    // The dialog opens in that folder, as after a save there.
+    rememberPdfFolder(existing);
     QStringList replaceButtons;
     QString replaceText;
     whenModal<QMessageBox>([&](QMessageBox* box) {
         whenModal<QFileDialog>([&](QFileDialog* files) {
             files->setOption(QFileDialog::DontUseNativeDialog);
-            files->selectFile(existing);
+            // Typed as the user does: selectFile leaves the name box alone
+            // once it has the focus.
+            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QStringLiteral("recibo.pdf"));
             whenModal<QMessageBox>([&](QMessageBox* replace) {
                 replaceText = replace->text();
                 replaceButtons = buttonTexts(replace);
