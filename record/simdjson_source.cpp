@@ -226,11 +226,17 @@ private:
             std::string_view key;
             if (auto e = field.unescaped_key().get(key))
                 return e;
+            // Read in place: a record's members are many and short.
+            if (members) {
+                JsonMember& member = members->emplace_back();
+                member.key.assign(key);
+                if (auto e = this->value(field.value(), member.value, depth + 1))
+                    return e;
+                continue;
+            }
             JsonValue value;
             if (auto e = this->value(field.value(), value, depth + 1))
                 return e;
-            if (members)
-                members->push_back({std::string(key), std::move(value)});
         }
         return simdjson::SUCCESS;
     }
