@@ -10,6 +10,7 @@
 #include "entry/position_dialog.h"
 #include "entry/qt_text.h"
 #include "entry/scale_choice.h"
+#include "entry/scale_menu.h"
 #include "record/record_keys.h"
 #include "scale/scale_catalog.h"
 #include "payslip/paid_check_window.h"
@@ -65,6 +66,7 @@ Program::Program(QObject* parent)
     connect(archivo, &QMenu::aboutToShow, this, &Program::updatePdfAction);
     pdfAction_ = pdf;
     updatePdfAction();
+    scaleMenu_ = std::make_unique<ScaleMenu>(entriesMenu_->menuBar(), entry_->scaleChoice(), ScaleMenu::Windows{});
 }
 
 Program::~Program() = default;

@@ -15,6 +15,7 @@ namespace haberes {
 enum class Field;
 class EntriesMenu;
 class EntryWindow;
+class ScaleMenu;
 class PayslipWindow;
 struct SavedEntries;
 struct PositionTexts;
@@ -32,6 +33,8 @@ public:
     EntryWindow* entryWindow() const { return entry_.get(); }
     // "Archivo" above the entry window: entries opened from and saved to files.
     EntriesMenu* entriesMenu() const { return entriesMenu_.get(); }
+    // "Escala" beside it: the scale window, "Abrir escala…", "Borrar escala…".
+    ScaleMenu* scaleMenu() const { return scaleMenu_.get(); }
     // Null until the first payslip.
     PayslipWindow* payslipWindow() const { return payslip_.get(); }
 
@@ -62,6 +65,7 @@ private:
     std::unique_ptr<EntryWindow> entry_;
     std::unique_ptr<PayslipWindow> payslip_;
     std::unique_ptr<EntriesMenu> entriesMenu_;
+    std::unique_ptr<ScaleMenu> scaleMenu_;
     FieldNotice notice_;
     QAction* pdfAction_ = nullptr;
     // "Listo" before the payslip window exists: its header waits here.

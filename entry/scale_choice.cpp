@@ -5,6 +5,8 @@
 #include "scale/scale_catalog.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -82,6 +84,49 @@ const PayScale& ScaleChoice::scale() const
 {
     const int i = box_->currentIndex();
     return *state_->scales[static_cast<std::size_t>(i < 0 ? 0 : i)].scale;
+}
+
+QString ScaleChoice::scalePath() const
+{
+    const int i = box_->currentIndex();
+    return state_->scales[static_cast<std::size_t>(i < 0 ? 0 : i)].path;
+}
+
+bool ScaleChoice::chosenIsUsers() const
+{
+    const QString path = scalePath();
+    return !path.isEmpty() && !state_->userFolder.isEmpty() &&
+           QFileInfo(path).absoluteDir() == QDir(state_->userFolder);
+}
+
+QStringList ScaleChoice::scaleNames() const
+{
+    QStringList names;
+    for (const ScaleEntry& e : state_->scales)
+        names << qtext(e.scale->nombre);
+    return names;
+}
+
+bool ScaleChoice::removeScale(const QString& path)
+{
+    auto& scales = state_->scales;
+    const auto gone = std::find_if(scales.begin(), scales.end(),
+                                   [&](const ScaleEntry& e) { return !e.builtin() && e.path == path; });
+    if (gone == scales.end())
+        return false;
+    const bool wasChosen = gone->path == scalePath();
+    const QString chosen = scalePath();
+    scales.erase(gone);
+    if (!wasChosen) {
+        const auto keep = std::find_if(scales.begin(), scales.end(), [&](const ScaleEntry& e) { return e.path == chosen; });
+        const QSignalBlocker quiet(this);
+        fill(static_cast<int>(keep - scales.begin()));
+        return true;
+    }
+    ScaleCatalog rest;
+    rest.scales = scales;
+    fill(static_cast<int>(startingScale(rest, state_->today)));
+    return true;
 }
 
 void ScaleChoice::fill(int current)

@@ -3,6 +3,7 @@
 // name, newest effective month first, and "Abrir escala…", which checks a
 // file and keeps a copy of it among the user's scales.
 #include <QDate>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -41,6 +42,13 @@ public:
 
     // The chosen scale; it lives as long as this choice.
     const PayScale& scale() const;
+    // The chosen scale's file; empty for the built-in scale.
+    QString scalePath() const;
+    // Whether the chosen scale is a file of the user's scale folder, which
+    // the user may remove (the built-in and the system's scales stay).
+    bool chosenIsUsers() const;
+    // The names of the scales offered, in the box's order.
+    QStringList scaleNames() const;
     QComboBox* box() const { return box_; }
     QPushButton* openButton() const { return open_; }
 
@@ -50,6 +58,9 @@ public:
     // A valid file is copied into the user's folder, offered and chosen; an
     // invalid one is refused with its message and changes nothing.
     bool openFile(const QString& path);
+    // No longer offers the scale of that file; when it was the chosen one,
+    // chooses the one the program starts on.
+    bool removeScale(const QString& path);
 
 signals:
     // Another scale was chosen (by the user, by setCatalog or by openFile).
