@@ -27,6 +27,8 @@ TEST(ScaleDraft, ItemsCarryTheCaptionsUnitsAndGroupsOfTheFormatsTable)
     for (std::size_t i = 0; i < d.items().size(); ++i) {
         const ScaleItem& item = d.items()[i];
         EXPECT_FALSE(item.caption.empty()) << item.path;
+        const bool text = item.kind == ScaleKind::text;
+        EXPECT_EQ(item.unit.empty(), text) << item.path;
         EXPECT_EQ(d.item(item.path), &item);
         if (i > 0) {
             EXPECT_LE(d.items()[i - 1].group, item.group) << item.path;
@@ -231,6 +233,23 @@ TEST(ScaleDraft, EveryGroupEditedReadsBackEqual)
     EXPECT_TRUE(sawPoint && sawPosition && sawCell);
     EXPECT_EQ(changes.back().path, "cargos[310].codigocargo");
     EXPECT_EQ(changes.back().before, code(310));
+}
+
+TEST(ScaleDraft, ACopyGoesItsOwnWay)
+{
+    ScaleDraft a(builtinScale());
+    EXPECT_EQ(a.set("valor_punto", "0.9"), "");
+    ScaleDraft b = a;
+    EXPECT_EQ(b.set("valor_punto", "0.95"), "");
+    EXPECT_EQ(b.set("conyuge_1010", "x").empty(), false);
+    EXPECT_EQ(a.text("valor_punto"), "0.9");
+    EXPECT_EQ(a.error("conyuge_1010"), "");
+    EXPECT_EQ(b.text("valor_punto"), "0.95");
+    a = b;
+    EXPECT_EQ(a.text("conyuge_1010"), "x");
+    EXPECT_EQ(b.set("conyuge_1010", "20"), "");
+    EXPECT_EQ(a.text("conyuge_1010"), "x");
+    EXPECT_EQ(a.changes().size(), 2u);
 }
 
 TEST(ScaleDraft, SettingAValueBackRemovesItsChange)
