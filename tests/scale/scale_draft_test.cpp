@@ -454,6 +454,23 @@ TEST(ScaleDraft, RaiseMovesOnlyTheTickedGroupsFromThePresentValues)
     EXPECT_EQ(d.text("antiguedad[11]"), "120");
 }
 
+// Halves go to the even neighbour, as every amount of the program: 135 × 1.1
+// is 148.5 pesos per child, 148; 137 × 1.1 is 150.7, 151; an amount of
+// 0.0005 × 1.1 is 0.00055, 5.5 ten-thousandths, to the even 6: 0.0006.
+TEST(ScaleDraft, RaiseRoundsHalvesAsEveryAmountIsRounded)
+{
+    ScaleDraft d(builtinScale());
+    EXPECT_EQ(d.set("hijo_1001.montos[1]", "135"), "");
+    EXPECT_EQ(d.set("hijo_1001.montos[2]", "137"), "");
+    EXPECT_EQ(d.set("conyuge_1010", "0.0005"), "");
+    EXPECT_EQ(d.raise(10, {RaiseGroup::familyAllowances}), "");
+    EXPECT_EQ(d.text("hijo_1001.montos[1]"), "148");
+    EXPECT_EQ(d.text("hijo_1001.montos[2]"), "151");
+    EXPECT_EQ(d.text("conyuge_1010"), "0.0006");
+    EXPECT_EQ(scaleField("valor_punto")->caption, "Valor del punto");
+    EXPECT_EQ(scaleField("antiguedad")->itemCaptions.back(), "Más de 24 años");
+}
+
 TEST(ScaleDraft, RaiseBeyondALimitIsRefusedWholeWithTheReadersMessage)
 {
     ScaleDraft d(builtinScale());
