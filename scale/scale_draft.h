@@ -15,51 +15,44 @@
 
 namespace haberes {
 
-// The groups the scale window shows, in this order.
-enum class ScaleGroup {
-    identity,      // nombre, titulo_recibo, vigencia
-    points,        // valor_punto, valor_punto_jornada
-    hoursMedio,    // horas_medio.*
-    hoursSuperior, // horas_superior.*
-    seniorityZone, // antiguedad, zona
-    line006,       // adicional_006_cargo.* (the two tables as tables)
-    lines014to440, // product_014, nacion_cargo, plus_188, reajuste_440
-    minimum,       // minimo_172.*
-    transport,     // transporte_029.*
-    family,        // hijo_1001, hijo_diferenciado_1002, familia_numerosa_1003, conyuge_1010
-    deductions,    // descuentos.*
-    positions,     // cargos (a table of its own)
-};
-
-// What "Aumentar…" may raise. Points, percentages, shares, hour limits and
-// texts belong to none and are never raised.
-enum class RaiseGroup {
-    none,
-    pointValues,      // valor_punto, valor_punto_jornada
-    hourAmounts,      // the per-hour amounts of 006, 084 and 113
-    fixedAmounts,     // caps and fixed amounts, the 006 tables, line 029's
-    familyAllowances, // 1001 to 1010
-    minimum,          // minimo_172.minimo
-};
+// ScaleGroup and RaiseGroup, with their titles, are in scale_format.h: the
+// format's table gives each key its group.
 
 // One value a person reads and types: a leaf of the file.
 struct ScaleItem {
     // Its JSON path, as the reader names it: "valor_punto", "antiguedad[3]",
     // "adicional_006_cargo.tabla_a.montos[2][4]".
     std::string path;
-    ScaleGroup group;
-    ScaleKind kind;      // the kind of its key (a list's item takes the list's)
+    ScaleGroup group = ScaleGroup::identity;
+    ScaleKind kind = ScaleKind::text; // the kind of its key (a list's item takes the list's)
     std::string caption; // Spanish: "Valor del punto", "Más de 24 años"
     std::string unit;    // Spanish: "pesos por punto", "%", "" for none
-    RaiseGroup raise;
+    RaiseGroup raise = RaiseGroup::none;
+    // An item of a list or a cell of a table: the list's path and caption
+    // ("antiguedad", "Porcentaje por antigüedad"), its row and, in a table,
+    // its column with the column's caption ("hasta 971 puntos"). For a key
+    // of its own: key is the path, row and column are npos.
+    std::string key;
+    std::string keyCaption;
+    std::size_t row = std::string::npos;
+    std::size_t column = std::string::npos;
+    std::string rowCaption;    // "Menos de 1 año"
+    std::string columnCaption; // "hasta 971 puntos"
 };
 
 class ScaleDraft {
 public:
     // Every value starts as the start scale's; the start is kept for changes().
     explicit ScaleDraft(const PayScale& start);
+    // A copy goes its own way: setting a value in one leaves the other.
+    ScaleDraft(const ScaleDraft& other);
+    ScaleDraft& operator=(const ScaleDraft& other);
+    ScaleDraft(ScaleDraft&&) noexcept = default;
+    ScaleDraft& operator=(ScaleDraft&&) noexcept = default;
 
-    // Every value but the positions', in file order.
+    // Every value but the positions' and the format's version, in file
+    // order. The captions of the items named by tops (the columns of the 006
+    // tables, the brackets of 1001) follow the tops as they are set.
     const std::vector<ScaleItem>& items() const;
     const ScaleItem* item(std::string_view path) const;
 
@@ -78,15 +71,23 @@ public:
     // The message of a value set and refused, "" for a good one.
     std::string error(std::string_view path) const;
 
-    // The positions: rows of the seven texts of positionFields().
+    // The caption a change or a refusal is listed under: the item's own for
+    // a key, the list's with the item's for a list ("Porcentaje por
+    // antigüedad, Más de 24 años"), and the level for the hours.
+    std::string fullCaption(std::string_view path) const;
+
+    // The positions: rows of the seven texts of positionFields(); their
+    // paths are "cargos[12].codigocargo".
     std::size_t positionCount() const;
     std::string positionText(std::size_t row, std::string_view key) const;
     std::string setPosition(std::size_t row, std::string_view key, std::string_view text);
 
     // Raises by percent (10 for 10 %) every value of the ticked groups, from
     // its present value: amounts and rates to four decimals, whole pesos to
-    // whole pesos, halves away from zero. Returns "" or the reader's message
-    // when a raised value would leave its limits (nothing is changed then).
+    // whole pesos, as every amount is rounded (Currency::fromDouble). Returns
+    // "" or, with nothing changed, the reader's message when a raised value
+    // would leave its limits, or the message of a value of those groups
+    // still refused.
     std::string raise(double percent, const std::set<RaiseGroup>& groups);
 
     // Every value (positions included) whose text differs from the start's.
@@ -97,8 +98,10 @@ public:
     };
     std::vector<Change> changes() const;
 
-    // The scale the values make, read back by the file reader, or why not;
-    // and its file text (writeScale) when there is one.
+    // The scale the values make, read back by the file reader, or why not
+    // (the first refused value's message, in file order); and its file text
+    // (writeScale) when there is one, else "". Messages name the scale by
+    // the last good "nombre" (the start's until one is set).
     ScaleText result() const;
     std::string fileText() const;
 

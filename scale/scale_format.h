@@ -1,8 +1,9 @@
 #pragma once
 // The scale file format in one table: every key's path, what it holds,
-// its limits and the value of PayScale it stands for. Reading, the check for
-// keys the format does not have, and writing all walk that table. Plain
-// C++, no toolkit: a front end without Qt reads the same files.
+// its limits, the value of PayScale it stands for and what a person reads of
+// it (caption, unit, group). Reading, the check for keys the format does not
+// have, writing and the scale window all walk that table. Plain C++, no
+// toolkit: a front end without Qt reads the same files.
 #include "engine/pay_scale.h"
 
 #include <array>
@@ -35,6 +36,37 @@ enum class ScaleKind {
     positions,   // the table of positions, each with positionFields()
 };
 
+// The groups a scale is shown in, in this order.
+enum class ScaleGroup {
+    identity,      // nombre, titulo_recibo, vigencia
+    points,        // valor_punto, valor_punto_jornada
+    hoursMedio,    // horas_medio.*
+    hoursSuperior, // horas_superior.*
+    seniorityZone, // antiguedad, zona
+    line006,       // adicional_006_cargo.* (the two tables as tables)
+    lines014to440, // product_014, nacion_cargo, plus_188, reajuste_440
+    minimum,       // minimo_172.*
+    transport,     // transporte_029.*
+    family,        // hijo_1001, hijo_diferenciado_1002, familia_numerosa_1003, conyuge_1010
+    deductions,    // descuentos.*
+    positions,     // cargos (a table of its own)
+};
+
+// What a raise by a percentage may move. Points, percentages, shares, hour
+// limits and texts belong to none and are never raised.
+enum class RaiseGroup {
+    none,
+    pointValues,      // valor_punto, valor_punto_jornada
+    hourAmounts,      // the per-hour amounts of 006, 084 and 113
+    fixedAmounts,     // caps and fixed amounts, the 006 tables, line 029's
+    familyAllowances, // 1001 to 1010, the earnings tops of 1001's brackets too
+    minimum,          // minimo_172.minimo
+};
+
+// Their Spanish titles: "Horas de nivel medio", "Importes por hora".
+std::string_view scaleGroupCaption(ScaleGroup group);
+std::string_view raiseGroupCaption(RaiseGroup group);
+
 // Where a value lives in PayScale, typed by its kind.
 using ScaleValue = std::variant<std::monostate, std::string*, std::pair<int*, int*>, int*, double*, Currency*,
                                 std::span<int>, std::span<std::uint8_t>, std::span<double>, std::span<Currency>,
@@ -50,6 +82,17 @@ struct ScaleField {
     bool rising = false;
     std::string items;      // what a list holds, as a refusal names it
     std::function<ScaleValue(PayScale&)> at;
+
+    // What a person reads of it, in Spanish.
+    ScaleGroup group = ScaleGroup::identity;
+    RaiseGroup raise = RaiseGroup::none;
+    std::string caption; // "Valor del punto"
+    std::string unit;    // "pesos por punto"; "" for a text
+    // The items of a list, or the rows of a table: "Menos de 1 año", ….
+    std::vector<std::string> itemCaptions;
+    // The list of tops whose values name the items of a list or the columns
+    // of a table ("hasta 971 puntos"), when they have no fixed names.
+    std::string namedByTops;
 };
 
 // The keys of the file, in the order they are written.
@@ -64,6 +107,7 @@ const ScaleField* scaleField(std::string_view path);
 struct PositionField {
     std::string_view key;
     std::string PositionRecord::*member;
+    std::string_view caption; // "Puntos básicos"
 };
 std::span<const PositionField> positionFields();
 

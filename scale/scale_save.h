@@ -4,12 +4,16 @@
 // that name is replaced only when the caller says so (after asking).
 #include <QString>
 
+#include <functional>
 #include <string>
+
+class QSaveFile;
 
 namespace haberes {
 
 // The scale's name made into a file name: "Desde Marzo de 2.027.json".
-// Characters no file system takes become "-"; never empty, never hidden.
+// Characters no file system takes become "-"; never empty, never hidden,
+// at most 120 characters before ".json".
 QString scaleFileName(const std::string& nombre);
 
 struct ScaleSaveResult {
@@ -19,8 +23,10 @@ struct ScaleSaveResult {
 };
 
 // Writes text to folder/fileName (creating the folder), through a
-// temporary file renamed over the old one only when all was written.
+// temporary file renamed over the old one only when all was written: a
+// failed save leaves the old file as it was. `beforeCommit` lets a test
+// break the save halfway.
 ScaleSaveResult saveScaleFile(const QString& folder, const QString& fileName, const std::string& text,
-                              bool replace);
+                              bool replace, const std::function<void(QSaveFile&)>& beforeCommit = {});
 
 } // namespace haberes
