@@ -41,6 +41,11 @@ public:
 
     // The chosen scale; it lives as long as this choice.
     const PayScale& scale() const;
+    // The offered scale of that name: the chosen one when it is so named,
+    // else the first listed; null when none is.
+    const PayScale* offered(const QString& name) const;
+    // Chooses offered(name); false, and nothing changes, when none is so named.
+    bool chooseScale(const QString& name);
     QComboBox* box() const { return box_; }
     QPushButton* openButton() const { return open_; }
 
