@@ -15,6 +15,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -140,6 +143,22 @@ TEST_F(EntriesScale, SavedUnderAnOfferedScaleReopensUnderIt)
     // Saved again: the same bytes.
     ASSERT_TRUE(program->entriesMenu()->saveFile(file("otra-vez.json")));
     EXPECT_EQ(read(file("otra-vez.json")), saved);
+
+    // haberes-cli, with the scale installed among the user's, computes the
+    // file under it: the payslip of the window.
+    const QString data = dir.filePath(QStringLiteral("datos"));
+    QDir().mkpath(data + QStringLiteral("/haberes/escalas"));
+    write(data + QStringLiteral("/haberes/escalas/marzo.json"), QByteArray::fromStdString(writeScale(marzo2011())));
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    env.insert(QStringLiteral("XDG_DATA_DIRS"), dir.filePath(QStringLiteral("ninguna")));
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(HABERES_CLI), {QStringLiteral("--locale"), QStringLiteral("es_AR"), file("sosa.json")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    const QJsonObject out = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    EXPECT_EQ(out.value("escala").toString(), "Desde Marzo de 2.011");
+    EXPECT_EQ(out.value("totals").toObject().value("liquido").toString(), payslipText("liquido"));
 }
 
 // Under the built-in scale the file names it, and reopens under it with
