@@ -86,7 +86,8 @@ std::string entriesRefusal(std::string_view fileName, std::string_view why)
 
 EntriesRead readEntriesText(JsonSource& json, std::string_view text, std::string_view fileName, const PayScale& scale)
 {
-    return checked(json, text, fileName, [&scale](const std::optional<std::string>&) -> const PayScale& { return scale; });
+    const ScaleFor always = [&scale](const std::optional<std::string>&) -> const PayScale& { return scale; };
+    return checked(json, text, fileName, always);
 }
 
 EntriesRead readEntriesText(JsonSource& json, std::string_view text, std::string_view fileName,

@@ -85,10 +85,11 @@ EMSCRIPTEN_KEEPALIVE const char* haberes_calcular(const char* recordText, const 
     if (!read.record)
         return give(record::malformedJson(read.key, read.error));
     // The page has no installed scales: a record may name only the one in use.
-    if (const std::optional<std::string>& named = read.record->escala; named && *named != inUse.scale->nombre)
-        return give(record::malformedJson(std::string("escala"), inUse.text.empty()
-                                                                     ? scaleNotInstalledMessage(*named)
-                                                                     : scaleNotInUseMessage(*named, inUse.scale->nombre)));
+    if (const std::optional<std::string>& named = read.record->escala; named && *named != inUse.scale->nombre) {
+        const std::string why = inUse.text.empty() ? scaleNotInstalledMessage(*named)
+                                                   : scaleNotInUseMessage(*named, inUse.scale->nombre);
+        return give(record::malformedJson(std::string("escala"), why));
+    }
     NumberFormat format;
     format.decimalSeparator = decimalSeparator;
     CalcResult result = calculate(read.record->entries, format, *inUse.scale, explain ? Explain::yes : Explain::no);
