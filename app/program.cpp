@@ -52,7 +52,12 @@ Program::Program(QObject* parent)
     entry_->scaleChoice()->setCatalog(findScales(), QDate::currentDate());
     entriesMenu_ = std::make_unique<EntriesMenu>(
         entry_.get(), EntriesMenu::Entries{[this] { return savedEntries(); },
-                                           [this](const SavedEntries& saved) { enterSaved(saved); }});
+                                           [this](const SavedEntries& saved) { enterSaved(saved); },
+                                           [this](const std::optional<std::string>& name) -> const PayScale& {
+                                               const PayScale* offered =
+                                                   name ? entry_->scaleChoice()->offered(qtext(*name)) : nullptr;
+                                               return offered ? *offered : entry_->scale();
+                                           }});
     // The payslip on view can be saved as a PDF from here too.
     QMenu* archivo = entriesMenu_->fileMenu();
     archivo->addSeparator();
@@ -147,7 +152,7 @@ void Program::refuse(const Refusal& refusal)
 SavedEntries Program::savedEntries() const
 {
     return {entriesFromWindows(*entry_), payslip_ ? payslip_->comment() : QString(),
-            payslip_ ? payslip_->paidCheck()->paidTexts() : PaidTexts{}};
+            payslip_ ? payslip_->paidCheck()->paidTexts() : PaidTexts{}, entry_->scale().nombre};
 }
 
 // Nothing is computed: a payslip on view belongs to the entries it replaces.
@@ -156,6 +161,10 @@ void Program::enterSaved(const SavedEntries& saved)
     if (payslip_ && payslip_->isVisible())
         payslip_->hide();
     updatePdfAction();
+    // Their scale first: the position dialog lists its table, the seniority
+    // options its percentages.
+    if (saved.escala)
+        entry_->scaleChoice()->chooseScale(qtext(*saved.escala));
     enterIntoWindows(*entry_, saved.entries);
     if (payslip_ || !saved.comentario.isEmpty())
         ensurePayslipWindow()->setComment(saved.comentario);

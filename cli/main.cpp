@@ -128,6 +128,20 @@ int main(int argc, char* argv[])
         }
     }
 
+    // A record's `escala` picks the scale it computes under; a name that
+    // cannot be used refuses the record, which is read under the scale in use.
+    std::optional<std::string> scaleRefused;
+    const record::ScaleFor scaleFor = [&](const std::optional<std::string>& name) -> const PayScale& {
+        if (!name)
+            return scale;
+        cli::ScaleOptions::Named named = scaleOptions.named(*name);
+        if (!named.scale) {
+            scaleRefused = std::move(named.error);
+            return scale;
+        }
+        return *named.scale;
+    };
+
     record::SimdjsonSource json;
     cli::LineReader reader(fd);
     cli::BlockWriter out(STDOUT_FILENO);
@@ -138,6 +152,7 @@ int main(int argc, char* argv[])
         if (!reader.lineWaiting() && !out.flush())
             break;
         const cli::LineReader::Status got = reader.next(line);
+        scaleRefused.reset();
         if (got == cli::LineReader::Status::end || got == cli::LineReader::Status::error)
             break;
         if (got == cli::LineReader::Status::tooLong) {
@@ -147,11 +162,13 @@ int main(int argc, char* argv[])
             status = 1;
         } else if (isBlankLine(line)) {
             continue;
-        } else if (const record::RecordRead read = record::readRecord(json, line, scale); !read.record) {
+        } else if (const record::RecordRead read = record::readRecord(json, line, scaleFor); !read.record) {
             record::writeMalformedJson(out.buffer(), read.key, read.error);
             status = 1;
+        } else if (scaleRefused) {
+            record::writeMalformedJson(out.buffer(), std::string("escala"), *scaleRefused);
         } else {
-            CalcResult result = calculate(read.record->entries, format, scale, explain);
+            CalcResult result = calculate(read.record->entries, format, *read.scale, explain);
             if (result.ok() && read.record->cobrado) {
                 // Paid amounts are read with the locale's separator, as typed.
                 const ControlResult control = comparePaid(*result.payslip, *read.record->cobrado, format);

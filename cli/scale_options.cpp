@@ -1,5 +1,6 @@
 #include "cli/scale_options.h"
 
+#include "engine/messages.h"
 #include "scale/scale_catalog.h"
 #include "scale/scale_file.h"
 
@@ -48,6 +49,34 @@ std::optional<int> ScaleOptions::apply(const QCommandLineParser& parser)
         return 0;
     }
     return std::nullopt;
+}
+
+ScaleOptions::Named ScaleOptions::named(const std::string& name)
+{
+    if (const auto known = named_.find(name); known != named_.end())
+        return known->second;
+    Named n;
+    if (name == scale().nombre) {
+        n.scale = &scale();
+    } else if (scale_) {
+        n.error = scaleNotInUseMessage(name, scale_->nombre);
+    } else {
+        if (!installed_) {
+            installed_.emplace();
+            for (const ScaleEntry& e : findScales().scales)
+                installed_->push_back(e.scale);
+        }
+        for (const auto& s : *installed_)
+            if (s->nombre == name) {
+                n.scale = s.get();
+                break;
+            }
+        if (!n.scale)
+            n.error = scaleNotInstalledMessage(name);
+    }
+    if (named_.size() >= kNamesKept)
+        named_.clear();
+    return named_.emplace(name, std::move(n)).first->second;
 }
 
 } // namespace haberes::cli

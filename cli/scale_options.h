@@ -8,6 +8,9 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace haberes::cli {
 
@@ -24,11 +27,27 @@ public:
 
     const PayScale& scale() const { return scale_ ? *scale_ : builtinScale(); }
 
+    // The scale a record naming `name` (its `escala`) computes under, or why
+    // it cannot: with --escala only FILE's name is accepted; without it, the
+    // scale in use when it has that name, else the first installed scale
+    // --escalas lists under it (the installed ones are looked for only when
+    // a record names another scale, once).
+    struct Named {
+        const PayScale* scale = nullptr;
+        std::string error; // Spanish, naming the scale
+    };
+    Named named(const std::string& name);
+
 private:
     QCommandLineOption escala_;
     QCommandLineOption mostrar_;
     QCommandLineOption escalas_;
     std::shared_ptr<const PayScale> scale_;
+    // The installed scales, once asked for, and the names last looked up
+    // (a batch seldom names more than a few).
+    std::optional<std::vector<std::shared_ptr<const PayScale>>> installed_;
+    std::unordered_map<std::string, Named> named_;
+    static constexpr std::size_t kNamesKept = 64;
 };
 
 } // namespace haberes::cli

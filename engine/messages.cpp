@@ -138,4 +138,21 @@ std::string paidCodeRepeatedMessage(std::string_view code)
     return "La línea " + std::string(code) + " ya está en la lista: escribí lo cobrado en ella una sola vez";
 }
 
+std::string scaleNotInstalledMessage(std::string_view name)
+{
+    return "La escala «" + std::string(name) + "» no está instalada";
+}
+
+std::string scaleNotInUseMessage(std::string_view named, std::string_view inUse)
+{
+    return "Los datos son de la escala «" + std::string(named) + "» y se calcula con la escala «" +
+           std::string(inUse) + "»";
+}
+
+std::string scaleMissingNotice(std::string_view named, std::string_view inUse)
+{
+    return "Los datos se guardaron con la escala «" + std::string(named) +
+           "», que no está instalada. Se usa la escala «" + std::string(inUse) + "».";
+}
+
 } // namespace haberes

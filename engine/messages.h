@@ -39,4 +39,12 @@ std::string paidCodeMissingMessage();
 // A code typed on an added row that already has its row.
 std::string paidCodeRepeatedMessage(std::string_view code);
 
+// ---- The scale a record or a saved entries file names (`escala`).
+// No scale of that name is installed.
+std::string scaleNotInstalledMessage(std::string_view name);
+// The record names another scale than the one it is computed with.
+std::string scaleNotInUseMessage(std::string_view named, std::string_view inUse);
+// Entries opened under the scale in use because theirs is not installed.
+std::string scaleMissingNotice(std::string_view named, std::string_view inUse);
+
 } // namespace haberes

@@ -32,30 +32,33 @@ EntriesFileRead refused(const QString& fileName, const QString& why)
 
 } // namespace
 
-QByteArray entriesFileText(const SavedEntries& saved)
+QByteArray entriesFileText(const SavedEntries& saved, const PayScale& scale)
 {
-    record::PayRecord r{saved.entries, utf8(saved.comentario), std::nullopt};
+    record::PayRecord r{saved.entries, utf8(saved.comentario), std::nullopt, saved.escala};
     if (!saved.cobrado.empty())
         r.cobrado = saved.cobrado;
-    return QByteArray::fromStdString(record::recordText(r));
+    return QByteArray::fromStdString(record::recordText(r, scale));
 }
 
-EntriesFileRead entriesFromFileText(const QByteArray& text, const QString& fileName)
+EntriesFileRead entriesFromFileText(const QByteArray& text, const QString& fileName, const record::ScaleFor& scaleFor)
 {
     record::SimdjsonSource json;
-    record::EntriesRead read = record::readEntriesText(json, std::string_view(text.constData(), std::size_t(text.size())),
-                                                       utf8(fileName));
+    const std::string_view bytes(text.constData(), std::size_t(text.size()));
+    record::EntriesRead read =
+        scaleFor ? record::readEntriesText(json, bytes, utf8(fileName), scaleFor)
+                 : record::readEntriesText(json, bytes, utf8(fileName));
     EntriesFileRead r;
     if (!read.record) {
         r.error = qtext(read.error);
         return r;
     }
     r.saved = SavedEntries{std::move(read.record->entries), qtext(read.record->comentario),
-                           read.record->cobrado.value_or(PaidTexts{})};
+                           read.record->cobrado.value_or(PaidTexts{}), std::move(read.record->escala)};
+    r.scale = read.scale;
     return r;
 }
 
-EntriesFileRead readEntriesFile(const QString& path)
+EntriesFileRead readEntriesFile(const QString& path, const record::ScaleFor& scaleFor)
 {
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
@@ -72,7 +75,7 @@ EntriesFileRead readEntriesFile(const QString& path)
         return refused(name, QStringLiteral("no se pudo leer hasta el final"));
     if (text.size() > kMaxEntriesFileSize)
         return refused(name, QStringLiteral("es demasiado grande para ser un archivo de datos"));
-    return entriesFromFileText(text, name);
+    return entriesFromFileText(text, name, scaleFor);
 }
 
 bool writeEntriesFile(const QString& path, const QByteArray& text, QString& error,

@@ -1,7 +1,9 @@
 #include "entry/entries_menu.h"
 
 #include "common/dialog_open.h"
+#include "engine/messages.h"
 #include "entry/entries_file.h"
+#include "entry/qt_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -179,7 +181,7 @@ void EntriesMenu::open()
 // window as it was.
 bool EntriesMenu::openFile(const QString& path)
 {
-    const EntriesFileRead read = readEntriesFile(path);
+    const EntriesFileRead read = readEntriesFile(path, entries_.scaleFor);
     if (!read.saved) {
         if (!QFileInfo::exists(path))
             forget(path);
@@ -188,6 +190,8 @@ bool EntriesMenu::openFile(const QString& path)
     }
     entries_.enter(*read.saved);
     remember(path);
+    if (read.saved->escala && *read.saved->escala != read.scale->nombre)
+        notice(qtext(scaleMissingNotice(*read.saved->escala, read.scale->nombre)));
     return true;
 }
 
@@ -224,8 +228,10 @@ bool EntriesMenu::raiseOpenDialog()
 
 bool EntriesMenu::saveFile(const QString& path)
 {
+    const SavedEntries saved = entries_.gather();
+    const PayScale& scale = entries_.scaleFor ? entries_.scaleFor(saved.escala) : builtinScale();
     QString error;
-    if (!writeEntriesFile(path, entriesFileText(entries_.gather()), error)) {
+    if (!writeEntriesFile(path, entriesFileText(saved, scale), error)) {
         notice(error);
         return false;
     }

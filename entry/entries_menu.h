@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QAction;
 class QFileDialog;
@@ -19,15 +21,21 @@ class QWidget;
 namespace haberes {
 
 // Declared, not included: moc cannot parse the engine's headers.
+struct PayScale;
 struct SavedEntries;
 
 class EntriesMenu : public QObject {
     Q_OBJECT
 public:
-    // What the windows hold right now, and putting a file's entries into them.
+    // What the windows hold right now, and putting a file's entries into them
+    // (choosing the scale they name first, when it is offered).
     struct Entries {
         std::function<SavedEntries()> gather;
         std::function<void(const SavedEntries&)> enter;
+        // The scale entries naming a scale (or none) are checked and written
+        // under: the one offered by that name, else the one chosen. Without
+        // it, the built-in scale.
+        std::function<const PayScale&(const std::optional<std::string>& name)> scaleFor;
     };
     // What the menu asks of the machine and the user; an empty hook keeps the
     // real one (file dialogs, a message box, the user's settings). Tests set
@@ -50,7 +58,8 @@ public:
 
     // The menu's actions, by what they do. Without a hook, open and save
     // show their file dialog and return at once; the file is read or
-    // written when the dialog is accepted.
+    // written when the dialog is accepted. A file naming a scale that is
+    // not offered opens under the chosen one, and the notice says so.
     void open();
     bool openFile(const QString& path);
     void save();

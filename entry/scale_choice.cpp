@@ -129,6 +129,36 @@ bool ScaleChoice::removeScale(const QString& path)
     return true;
 }
 
+namespace {
+
+int offeredIndex(const std::vector<ScaleEntry>& scales, int current, const std::string& name)
+{
+    if (current >= 0 && static_cast<std::size_t>(current) < scales.size() &&
+        scales[static_cast<std::size_t>(current)].scale->nombre == name)
+        return current;
+    for (std::size_t i = 0; i < scales.size(); ++i)
+        if (scales[i].scale->nombre == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+const PayScale* ScaleChoice::offered(const QString& name) const
+{
+    const int i = offeredIndex(state_->scales, box_->currentIndex(), utf8(name));
+    return i < 0 ? nullptr : state_->scales[static_cast<std::size_t>(i)].scale.get();
+}
+
+bool ScaleChoice::chooseScale(const QString& name)
+{
+    const int i = offeredIndex(state_->scales, box_->currentIndex(), utf8(name));
+    if (i < 0)
+        return false;
+    box_->setCurrentIndex(i);
+    return true;
+}
+
 void ScaleChoice::fill(int current)
 {
     {

@@ -49,6 +49,11 @@ public:
     bool chosenIsUsers() const;
     // The names of the scales offered, in the box's order.
     QStringList scaleNames() const;
+    // The offered scale of that name: the chosen one when it is so named,
+    // else the first listed; null when none is.
+    const PayScale* offered(const QString& name) const;
+    // Chooses offered(name); false, and nothing changes, when none is so named.
+    bool chooseScale(const QString& name);
     QComboBox* box() const { return box_; }
     QPushButton* openButton() const { return open_; }
 

@@ -30,14 +30,7 @@ std::size_t utf16Length(std::string_view text)
     return n;
 }
 
-} // namespace
-
-std::string entriesRefusal(std::string_view fileName, std::string_view why)
-{
-    return "No se pudo abrir el archivo de datos " + quoted(fileName) + ": " + std::string(why) + ".";
-}
-
-EntriesRead readEntriesText(JsonSource& json, std::string_view text, std::string_view fileName, const PayScale& scale)
+EntriesRead checked(JsonSource& json, std::string_view text, std::string_view fileName, const ScaleFor& scaleFor)
 {
     EntriesRead r;
     while (!text.empty() && isBlank(text.front()))
@@ -52,11 +45,12 @@ EntriesRead readEntriesText(JsonSource& json, std::string_view text, std::string
         r.error = entriesRefusal(fileName, "tiene más de una línea y debe tener un solo registro");
         return r;
     }
-    RecordRead read = readRecord(json, text, scale);
+    RecordRead read = readRecord(json, text, scaleFor);
     if (!read.record) {
         r.error = entriesRefusal(fileName, read.error);
         return r;
     }
+    const PayScale& scale = *read.scale;
     const PayEntries& e = read.record->entries;
     // The dialog lists the basic points of the row its code chooses; other
     // points could not be shown there, and would compute another payslip.
@@ -79,7 +73,28 @@ EntriesRead readEntriesText(JsonSource& json, std::string_view text, std::string
             return r;
         }
     r.record = std::move(read.record);
+    r.scale = &scale;
     return r;
 }
+
+} // namespace
+
+std::string entriesRefusal(std::string_view fileName, std::string_view why)
+{
+    return "No se pudo abrir el archivo de datos " + quoted(fileName) + ": " + std::string(why) + ".";
+}
+
+EntriesRead readEntriesText(JsonSource& json, std::string_view text, std::string_view fileName, const PayScale& scale)
+{
+    const ScaleFor always = [&scale](const std::optional<std::string>&) -> const PayScale& { return scale; };
+    return checked(json, text, fileName, always);
+}
+
+EntriesRead readEntriesText(JsonSource& json, std::string_view text, std::string_view fileName,
+                            const ScaleFor& scaleFor)
+{
+    return checked(json, text, fileName, scaleFor);
+}
+
 
 } // namespace haberes::record

@@ -67,6 +67,7 @@ constexpr std::array kKeys{
     flag("Seguro3011", &PayEntries::Seguro3011),
     RecordKey{.name = "comentario", .kind = KeyKind::text, .own = &PayRecord::comentario},
     RecordKey{.name = "cobrado", .kind = KeyKind::paid, .written = Written::unlessAbsent},
+    RecordKey{.name = "escala", .kind = KeyKind::scale, .written = Written::unlessAbsent},
 };
 
 std::size_t keyHash(std::string_view n)

@@ -20,6 +20,8 @@ struct PayRecord {
     // What the paper payslip says was paid, by line code, as typed; absent
     // unless given (an empty object is given).
     std::optional<PaidTexts> cobrado;
+    // The name of the scale the entries were made under; absent unless given.
+    std::optional<std::string> escala;
 
     friend bool operator==(const PayRecord&, const PayRecord&) = default;
 };
@@ -33,6 +35,7 @@ enum class KeyKind {
     seniority, // 0 to 12: the seniority option selected, 0 for none
     zone,      // -1 to 4: the zone list's entry, -1 for none
     paid,      // an object of texts: amounts by line code, or "liquido"
+    scale,     // a string: the name of the scale the entries were made under
 };
 
 // When a written record holds the key.
@@ -41,7 +44,7 @@ enum class Written {
     unlessEmpty,    // the code: absent when no row was chosen
     unlessFromCode, // a dialog box: only where it differs from what the code's row puts there
     never,          // the listed basic points: the code brings them
-    unlessAbsent,   // the paid amounts: only when given
+    unlessAbsent,   // the paid amounts and the scale's name: only when given
 };
 
 struct RecordKey {

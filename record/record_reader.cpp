@@ -48,9 +48,16 @@ std::string oneOptionOnly()
     return message;
 }
 
-} // namespace
+std::string_view keyOfKind(KeyKind kind)
+{
+    for (const RecordKey& k : recordKeys())
+        if (k.kind == kind)
+            return k.name;
+    return {};
+}
 
-RecordRead readRecord(JsonSource& json, std::string_view text, const PayScale& scale)
+// Either a scale given, or one asked for by the name the record gives.
+RecordRead readUnder(JsonSource& json, std::string_view text, const PayScale* given, const ScaleFor* scaleFor)
 {
     // Kept from text to text: a batch reads many.
     thread_local std::vector<JsonMember> members;
@@ -60,13 +67,20 @@ RecordRead readRecord(JsonSource& json, std::string_view text, const PayScale& s
     PayRecord record;
     PayEntries& e = record.entries;
 
+    static const std::string_view code = keyOfKind(KeyKind::code);
+    static const std::string_view scaleKey = keyOfKind(KeyKind::scale);
+    // The scale first: the code's row and the seniority are its own.
+    if (!given) {
+        std::optional<std::string> name;
+        for (const JsonMember& m : members)
+            if (m.key == scaleKey && m.value.kind == JsonValue::Kind::text)
+                name = m.value.text;
+        given = &(*scaleFor)(name);
+    }
+    const PayScale& scale = *given;
+    r.scale = given;
+
     // The code chooses a row first; boxes given explicitly override it.
-    static const std::string_view code = [] {
-        for (const RecordKey& k : recordKeys())
-            if (k.kind == KeyKind::code)
-                return k.name;
-        return std::string_view();
-    }();
     for (const JsonMember& m : members)
         if (m.key == code && m.value.kind == JsonValue::Kind::text)
             choosePositionByCode(e, m.value.text, scale);
@@ -124,6 +138,11 @@ RecordRead readRecord(JsonSource& json, std::string_view text, const PayScale& s
             }
             break;
         }
+        case KeyKind::scale:
+            if (v.kind != JsonValue::Kind::text)
+                return wrongType("un texto");
+            record.escala = v.text;
+            break;
         }
     }
     static const std::vector<bool PayEntries::*> optionMembers = [] {
@@ -142,6 +161,18 @@ RecordRead readRecord(JsonSource& json, std::string_view text, const PayScale& s
     }
     r.record = std::move(record);
     return r;
+}
+
+} // namespace
+
+RecordRead readRecord(JsonSource& json, std::string_view text, const PayScale& scale)
+{
+    return readUnder(json, text, &scale, nullptr);
+}
+
+RecordRead readRecord(JsonSource& json, std::string_view text, const ScaleFor& scaleFor)
+{
+    return readUnder(json, text, nullptr, &scaleFor);
 }
 
 } // namespace haberes::record

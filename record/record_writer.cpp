@@ -63,7 +63,7 @@ std::string recordText(const PayRecord& record, const PayScale& scale)
             break;
         case Written::never: continue;
         case Written::unlessAbsent:
-            if (!record.cobrado)
+            if (k.kind == KeyKind::paid ? !record.cobrado : !record.escala)
                 continue;
             break;
         }
@@ -90,6 +90,7 @@ std::string recordText(const PayRecord& record, const PayScale& scale)
             }
             out += '}';
             break;
+        case KeyKind::scale: appendJsonText(out, *record.escala, JsonEscapes::shortForms); break;
         }
     }
     out += "}\n";

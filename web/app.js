@@ -368,15 +368,25 @@
     const archivo = await leerArchivo($('archivoDatos'));
     if (!archivo) return;
     if (archivo.error) return avisar(`No se pudo leer el archivo «${archivo.nombre}».`);
-    const res = llamar('haberes_abrir_datos', archivo.texto, archivo.nombre, escala.texto);
+    let res = llamar('haberes_abrir_datos', archivo.texto, archivo.nombre, escala.texto);
     if (!res.ok) return avisar(res.error);
+    // The entries' own scale, when the browser keeps it, is chosen first:
+    // the file is read again under it.
+    const suya = todasLasEscalas().find((e) => e.nombre === res.registro.escala);
+    if (suya && suya.nombre !== escala.info.nombre) {
+      const conSuya = llamar('haberes_abrir_datos', archivo.texto, archivo.nombre, suya.texto);
+      if (!conSuya.ok) return avisar(conSuya.error);
+      try { localStorage.setItem(CLAVE_ELEGIDA, suya.nombre); } catch (e) { /* kept for this visit */ }
+      usarEscala(suya.nombre);
+      res = conSuya;
+    }
     volver();
     ponerRegistro(res.registro);
-    avisar(`Datos de «${archivo.nombre}» abiertos.`);
+    avisar(res.aviso ? `Datos de «${archivo.nombre}» abiertos. ${res.aviso}` : `Datos de «${archivo.nombre}» abiertos.`);
   };
 
   const guardarDatos = () => {
-    const texto = motor.ccall('haberes_guardar_datos', 'string', ['string'], [JSON.stringify(registro())]);
+    const texto = motor.ccall('haberes_guardar_datos', 'string', ['string', 'string'], [JSON.stringify(registro()), escala.texto]);
     const nombre = ($('docente').value.trim().replace(/[/\\:*?"<>|\u0000-\u001f]/g, '_') || 'datos de haberes') + '.json';
     const url = URL.createObjectURL(new Blob([texto], { type: 'application/json' }));
     const a = document.createElement('a');

@@ -17,6 +17,7 @@
 #include <emscripten/emscripten.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -83,6 +84,12 @@ EMSCRIPTEN_KEEPALIVE const char* haberes_calcular(const char* recordText, const 
     const record::RecordRead read = readRecordText(recordText, *inUse.scale);
     if (!read.record)
         return give(record::malformedJson(read.key, read.error));
+    // The page has no installed scales: a record may name only the one in use.
+    if (const std::optional<std::string>& named = read.record->escala; named && *named != inUse.scale->nombre) {
+        const std::string why = inUse.text.empty() ? scaleNotInstalledMessage(*named)
+                                                   : scaleNotInUseMessage(*named, inUse.scale->nombre);
+        return give(record::malformedJson(std::string("escala"), why));
+    }
     NumberFormat format;
     format.decimalSeparator = decimalSeparator;
     CalcResult result = calculate(read.record->entries, format, *inUse.scale, explain ? Explain::yes : Explain::no);
@@ -120,20 +127,22 @@ EMSCRIPTEN_KEEPALIVE const char* haberes_escala(const char* scaleText, const cha
 }
 
 // The entries file the desktop program's "Guardar datos" writes for the
-// record (one line), or a malformed-record result.
+// record (one line), naming the scale in use, or a malformed-record result.
 EMSCRIPTEN_KEEPALIVE const char* haberes_guardar_datos(const char* recordText, const char* scaleText)
 {
     const ScaleInUse& inUse = scaleOf(scaleText, "");
     const PayScale& scale = inUse.scale ? *inUse.scale : builtinScale();
-    const record::RecordRead read = readRecordText(recordText, scale);
+    record::RecordRead read = readRecordText(recordText, scale);
     if (!read.record)
         return give(record::malformedJson(read.key, read.error));
+    read.record->escala = scale.nombre;
     return give(record::recordText(*read.record, scale));
 }
 
-// An entries file opened: {"ok": true, "registro": {...}} with every key the
-// page's boxes take, or {"ok": false, "error": ...} in the desktop
-// program's words.
+// An entries file opened under the scale in use: {"ok": true, "registro":
+// {...}} with every key the page's boxes take (and the scale the file
+// names, in "escala"), and "aviso" when that scale is another; or {"ok":
+// false, "error": ...} in the desktop program's words.
 EMSCRIPTEN_KEEPALIVE const char* haberes_abrir_datos(const char* fileText, const char* fileName, const char* scaleText)
 {
     const ScaleInUse& inUse = scaleOf(scaleText, "");

@@ -9,6 +9,7 @@
 #include "record/record_writer.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace haberes::web {
 
@@ -95,7 +96,12 @@ std::string openedEntries(std::string_view fileText, std::string_view fileName, 
     std::string line = record::recordText(*read.record, scale);
     while (!line.empty() && line.back() == '\n')
         line.pop_back();
-    return "{\"ok\": true, \"registro\": " + line + "}";
+    std::string out = "{\"ok\": true, \"registro\": " + line;
+    if (const std::optional<std::string>& named = read.record->escala; named && *named != scale.nombre) {
+        out += ", ";
+        member(out, "aviso", scaleMissingNotice(*named, scale.nombre));
+    }
+    return out + "}";
 }
 
 } // namespace haberes::web

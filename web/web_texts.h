@@ -15,7 +15,8 @@ namespace haberes::web {
 std::string scaleDescription(const PayScale& scale);
 
 // {"ok": true, "registro": {record keys}} when fileText is an entries file
-// the desktop program opens, or {"ok": false, "error"} in its words.
+// the desktop program opens under `scale`, with "aviso" saying so when the
+// file names another scale; or {"ok": false, "error"} in its words.
 std::string openedEntries(std::string_view fileText, std::string_view fileName, const PayScale& scale);
 
 } // namespace haberes::web

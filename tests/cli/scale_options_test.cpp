@@ -190,3 +190,66 @@ TEST_F(ScaleCli, ScalesListedNewestFirstWithWhereTheyComeFrom)
     EXPECT_EQ(QString::fromUtf8(lines[2]), QStringLiteral("2010-07\tDesde Julio de 2.010\tincorporada"));
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("rota.json"))) << r.err.constData();
 }
+
+// A record's "escala" picks the installed scale of that name, the built-in
+// one included; a name not installed is refused, field "escala", and the
+// records around it are computed as usual.
+TEST_F(ScaleCli, ARecordPicksTheInstalledScaleItNames)
+{
+    write(userFolder(), QStringLiteral("marzo.json"), edited(builtinScale(), [](QJsonObject& o) {
+              o[QStringLiteral("nombre")] = QStringLiteral("Desde Marzo de 2.011");
+              o[QStringLiteral("vigencia")] = QStringLiteral("2011-03");
+              o[QStringLiteral("valor_punto")] = 0.98417;
+          }));
+    const auto named = [](const char* name) {
+        QJsonObject o = QJsonDocument::fromJson(kPosition734).object();
+        o[QStringLiteral("escala")] = QString::fromUtf8(name);
+        return QJsonDocument(o).toJson(QJsonDocument::Compact);
+    };
+    const CliResult r = run({}, named("Desde Marzo de 2.011") + '\n' + named("Desde Julio de 2.010") + '\n' +
+                                    named("Desde Abril de 2.012") + '\n' + kPosition734 + '\n' +
+                                    named("Desde Marzo de 2.011") + '\n');
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    const QList<QByteArray> lines = r.lines();
+    ASSERT_EQ(lines.size(), 5) << r.out.constData();
+    const QJsonObject marzo = withoutDate(lines[0]);
+    const QJsonObject julio = withoutDate(lines[1]);
+    EXPECT_EQ(marzo.value(QStringLiteral("escala")).toString(), QStringLiteral("Desde Marzo de 2.011"));
+    // 1500 × 0.98417 and 101 × 0.98417, as under --escala.
+    EXPECT_EQ(amountOf(marzo, QStringLiteral("001")), QStringLiteral("1476.255"));
+    EXPECT_EQ(amountOf(marzo, QStringLiteral("002")), QStringLiteral("99.4012"));
+    EXPECT_EQ(julio.value(QStringLiteral("escala")).toString(), QStringLiteral("Desde Julio de 2.010"));
+    EXPECT_EQ(amountOf(julio, QStringLiteral("001")), QStringLiteral("1342.05"));
+    EXPECT_EQ(QString::fromUtf8(lines[2]),
+              QStringLiteral(R"({"ok": false, "field": "escala", "error": "La escala «Desde Abril de 2.012» no está instalada"})"));
+    // Without the key, the built-in scale as always.
+    EXPECT_EQ(withoutDate(lines[3]), julio);
+    EXPECT_EQ(withoutDate(lines[4]), marzo);
+}
+
+// With --escala FILE a record may name only FILE's scale.
+TEST_F(ScaleCli, WithAScaleFileARecordNamingAnotherIsRefused)
+{
+    const QString file = write(home.path(), QStringLiteral("marzo.json"), edited(builtinScale(), [](QJsonObject& o) {
+                                   o[QStringLiteral("nombre")] = QStringLiteral("Desde Marzo de 2.011");
+                                   o[QStringLiteral("valor_punto")] = 0.98417;
+                               }));
+    const CliResult r = run({QStringLiteral("--escala"), file},
+                            R"({"horasmedio": true, "numerohorasmed": "10", "escala": "Desde Marzo de 2.011"})"
+                            "\n"
+                            R"({"horasmedio": true, "numerohorasmed": "10", "escala": "Desde Julio de 2.010"})"
+                            "\n"
+                            R"({"escala": 2011})"
+                            "\n");
+    EXPECT_EQ(r.exitCode, 1) << "the last line is malformed";
+    const QList<QByteArray> lines = r.lines();
+    ASSERT_EQ(lines.size(), 3) << r.out.constData();
+    const QJsonObject accepted = withoutDate(lines[0]);
+    EXPECT_TRUE(accepted.value(QStringLiteral("ok")).toBool());
+    EXPECT_EQ(accepted.value(QStringLiteral("escala")).toString(), QStringLiteral("Desde Marzo de 2.011"));
+    EXPECT_EQ(QString::fromUtf8(lines[1]),
+              QStringLiteral(R"({"ok": false, "field": "escala", "error": "Los datos son de la escala «Desde Julio )"
+                             R"(de 2.010» y se calcula con la escala «Desde Marzo de 2.011»"})"));
+    EXPECT_EQ(QString::fromUtf8(lines[2]),
+              QStringLiteral(R"({"ok": false, "field": "escala", "error": "\"escala\" debe ser un texto"})"));
+}

@@ -188,3 +188,43 @@ TEST_F(ScaleChoiceTest, FilesLeftOutAreTold)
     EXPECT_TRUE(notices[0].contains(QStringLiteral("rota.json")));
     EXPECT_EQ(box()->count(), 1);
 }
+
+// A scale by name: the chosen one when it is so named, else the first
+// listed; an unknown name changes nothing.
+TEST_F(ScaleChoiceTest, ChosenByName)
+{
+    put(folder, QStringLiteral("marzo.json"), scaleOf("Desde Marzo de 2.011", 2011, 3));
+    put(folder, QStringLiteral("agosto.json"), scaleOf("Desde Agosto de 2.012", 2012, 8));
+    // A second file under the name of the first, of an earlier month.
+    put(folder, QStringLiteral("marzo-copia.json"), scaleOf("Desde Marzo de 2.011", 2011, 1));
+    ScaleChoice* choice = window.scaleChoice();
+    choice->setCatalog(findScales({folder}), QDate(2026, 12, 9));
+    ASSERT_EQ(items(box()), (QStringList{"Desde Agosto de 2.012", "Desde Marzo de 2.011", "Desde Marzo de 2.011",
+                                         "Desde Julio de 2.010"}));
+    QStringList changes;
+    QObject::connect(choice, &ScaleChoice::scaleChanged, [&] { changes << box()->currentText(); });
+
+    EXPECT_EQ(choice->offered(QStringLiteral("Desde Agosto de 2.012")), &window.scale());
+    EXPECT_EQ(choice->offered(QStringLiteral("Desde Julio de 2.010")), &builtinScale());
+    EXPECT_EQ(choice->offered(QStringLiteral("desde julio de 2.010")), nullptr);
+    EXPECT_EQ(choice->offered(QString()), nullptr);
+
+    EXPECT_TRUE(choice->chooseScale(QStringLiteral("Desde Marzo de 2.011")));
+    EXPECT_EQ(box()->currentIndex(), 1);
+    EXPECT_EQ(window.scale().vigenciaMes, 3);
+    EXPECT_EQ(control<QLabel>(&window, "desde")->text(), QStringLiteral("Desde Marzo de 2.011"));
+    // The second of that name, once chosen, stays chosen.
+    box()->setCurrentIndex(2);
+    EXPECT_EQ(choice->offered(QStringLiteral("Desde Marzo de 2.011")), &window.scale());
+    EXPECT_TRUE(choice->chooseScale(QStringLiteral("Desde Marzo de 2.011")));
+    EXPECT_EQ(box()->currentIndex(), 2);
+    EXPECT_EQ(window.scale().vigenciaMes, 1);
+
+    changes.clear();
+    EXPECT_FALSE(choice->chooseScale(QStringLiteral("Desde Abril de 2.012")));
+    EXPECT_EQ(box()->currentIndex(), 2);
+    EXPECT_TRUE(changes.isEmpty());
+    EXPECT_TRUE(choice->chooseScale(QStringLiteral("Desde Julio de 2.010")));
+    EXPECT_EQ(&window.scale(), &builtinScale());
+    EXPECT_EQ(changes, QStringList{"Desde Julio de 2.010"});
+}

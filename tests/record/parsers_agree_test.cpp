@@ -114,6 +114,10 @@ TEST(ParsersAgree, OnTheCommandsKindsOfLine)
         R"({"cobrado": [{"001": "1"}]})",
         R"({"cobrado": {"A1": "1"}})",
         R"({"x": [{"001": "1"}], "cobrado": {"1": "2"}})",
+        R"({"escala": "Desde Julio de 2.010", "cargo": true, "codigocargo": "734"})",
+        R"({"escala": "Escala \"nueva\" \u00f1", "escala": "Otra"})",
+        R"({"escala": ["Desde Julio de 2.010"]})",
+        R"({"escala": false})",
     };
     for (const char* line : lines)
         expectSameReading(line);

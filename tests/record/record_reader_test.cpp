@@ -133,3 +133,53 @@ TEST(RecordReader, PaidAmountsAreTextsUnderLineCodes)
                     "«Liquido» no es un código de línea: usá el código como figura en el recibo, de una a cuatro "
                     "cifras (por ejemplo 001), o «liquido» para el líquido a pagar");
 }
+
+// The scale's name is kept as given; absent, nothing is kept.
+TEST(RecordReader, TheScaleNamedIsKeptAndMustBeAText)
+{
+    EXPECT_FALSE(read("{}").record->escala);
+    const RecordRead r = read(R"({"escala": "Desde Marzo de 2.011"})");
+    ASSERT_TRUE(r.record) << r.error;
+    EXPECT_EQ(r.record->escala, "Desde Marzo de 2.011");
+    EXPECT_EQ(read(R"({"escala": ""})").record->escala, "");
+    expectMalformed(R"({"escala": 2011})", "escala", R"("escala" debe ser un texto)");
+    expectMalformed(R"({"escala": null})", "escala", R"("escala" debe ser un texto)");
+    expectMalformed(R"({"escala": {"nombre": "X"}})", "escala", R"("escala" debe ser un texto)");
+    // The first offending key in the line is the one named.
+    expectMalformed(R"({"sueldo": 1, "escala": 3})", "sueldo", "Clave desconocida: \"sueldo\"");
+}
+
+// The scale named is asked for before the code's row and the seniority are
+// taken, wherever the key stands in the line.
+TEST(RecordReader, TheCodeAndTheSeniorityAreTheNamedScales)
+{
+    PayScale other = builtinScale();
+    other.nombre = "Desde Marzo de 2.011";
+    other.cargos = PositionTable({{"700", "Cargo Nuevo", "1000", "0", "0", "0", "10"}});
+    other.antiguedad[3] = 35;
+    std::vector<std::optional<std::string>> asked;
+    const ScaleFor scaleFor = [&](const std::optional<std::string>& name) -> const PayScale& {
+        asked.push_back(name);
+        return name == other.nombre ? other : builtinScale();
+    };
+    NlohmannSource json;
+    const RecordRead r =
+        readRecord(json, R"({"codigocargo": "700", "antiguedad": 4, "escala": "Desde Marzo de 2.011"})", scaleFor);
+    ASSERT_TRUE(r.record) << r.error;
+    EXPECT_EQ(r.scale, &other);
+    EXPECT_EQ(r.record->entries.cargox, "Cargo Nuevo");
+    EXPECT_EQ(r.record->entries.puntosbasicos, "1000");
+    EXPECT_EQ(r.record->entries.compbas, "10");
+    EXPECT_EQ(r.record->entries.porantig, 35);
+    EXPECT_EQ(r.record->entries.porcantig, "35 %");
+
+    // Unnamed, or named as no scale is: the scale the caller gives for it.
+    const RecordRead unnamed = readRecord(json, R"({"codigocargo": "700", "antiguedad": 4})", scaleFor);
+    ASSERT_TRUE(unnamed.record);
+    EXPECT_EQ(unnamed.scale, &builtinScale());
+    EXPECT_EQ(unnamed.record->entries.cargox, "");
+    EXPECT_EQ(unnamed.record->entries.porantig, 30);
+    // A name that is not a text is not asked for, and makes the line malformed.
+    EXPECT_FALSE(readRecord(json, R"({"escala": 1})", scaleFor).record);
+    EXPECT_EQ(asked, (std::vector<std::optional<std::string>>{"Desde Marzo de 2.011", std::nullopt, std::nullopt}));
+}

@@ -108,6 +108,9 @@ TEST(RecordWriter, ReadBackItIsTheSameRecord)
     PayRecord nothingPaid;
     nothingPaid.cobrado.emplace();
     records.push_back(nothingPaid);
+    PayRecord named = position();
+    named.escala = "Desde Julio de 2.010";
+    records.push_back(named);
 
     SimdjsonSource simd;
     NlohmannSource nlohmann;
@@ -131,4 +134,33 @@ TEST(RecordWriter, PaidAmountsOnlyWhenGivenInTheOrderTyped)
         << text;
     r.cobrado.emplace();
     EXPECT_NE(recordText(r).find(R"("cobrado":{},)"), std::string::npos);
+}
+
+// The scale's name only when given, among the keys by name; the dialog's
+// texts compared with the row of the scale given.
+TEST(RecordWriter, TheScalesNameOnlyWhenGiven)
+{
+    const std::string unnamed = recordText(position());
+    EXPECT_EQ(unnamed.find("escala"), std::string::npos);
+    PayRecord r = position();
+    r.escala = "Escala \"nueva\" ñ";
+    const std::string text = recordText(r);
+    EXPECT_NE(text.find(R"("dinasist":"0","docente":"Núñez, José","escala":"Escala \"nueva\" ñ","hijos":1)"),
+              std::string::npos)
+        << text;
+    // Apart from the name, the same bytes.
+    std::string without = text;
+    without.erase(without.find(R"("escala":)"), std::string(R"("escala":"Escala \"nueva\" ñ",)").size());
+    EXPECT_EQ(without, unnamed);
+
+    PayScale other = builtinScale();
+    other.cargos = PositionTable({{"734", "Otro Cargo", "1000", "0", "0", "0", "10"}});
+    PayRecord typed;
+    choosePositionByCode(typed.entries, "734", other);
+    typed.escala = "Otra";
+    const std::string under = recordText(typed, other);
+    EXPECT_EQ(under.find("cargox"), std::string::npos) << under;
+    EXPECT_EQ(under.find("compbas"), std::string::npos) << under;
+    // Under the built-in table the same texts differ from its row.
+    EXPECT_NE(recordText(typed).find(R"("cargox":"Otro Cargo")"), std::string::npos);
 }

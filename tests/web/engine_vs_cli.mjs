@@ -28,7 +28,9 @@ let parserWords = 0;
 const runCli = (args, input) => {
   const file = path.join(tmp, 'in.jsonl');
   writeFileSync(file, input);
-  const r = spawnSync(cli, [...args, '--explicar', file], { encoding: 'utf8', maxBuffer: 1 << 30 });
+  // No scale of the machine is installed for it: the page has none either.
+  const env = { ...process.env, XDG_DATA_HOME: path.join(tmp, 'datos'), XDG_DATA_DIRS: path.join(tmp, 'sistema') };
+  const r = spawnSync(cli, [...args, '--explicar', file], { encoding: 'utf8', maxBuffer: 1 << 30, env });
   if (r.status === 2) throw new Error(`haberes-cli ${args.join(' ')}: ${r.stderr}`);
   return r.stdout.split('\n').slice(0, -1);
 };
@@ -91,6 +93,8 @@ const record = () => {
     'Ley4035', 'ZUTEL', 'cajacomp', 'Seguro3011'])
     if (chance(0.4)) r[k] = chance(0.5) ? 1 : 0;
   if (chance(0.1)) r.comentario = 'comentario';
+  // The scale the entries name: the one in use, another, or not a name.
+  if (chance(0.05)) r.escala = pick(['Desde Julio de 2.010', 'Escala de prueba', 'Otra', 2010]);
   // Now and then a malformed line: unknown key, wrong type, out of range.
   if (chance(0.02)) r.desconocida = 1;
   if (chance(0.02)) r.hijos = 'si';

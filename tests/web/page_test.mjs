@@ -212,6 +212,7 @@ try {
     const fromFile = JSON.parse(execFileSync(cli, ['--locale', 'es_AR', saved], { encoding: 'utf8' }));
     check(fromFile.ok && fromFile.totals.liquido === longWant.totals.liquido, 'haberes-cli calcula el archivo guardado');
     check(readFileSync(saved, 'utf8').split('\n').length === 2, 'el archivo de datos es una línea');
+    check(readFileSync(saved, 'utf8').includes('"escala":"Desde Julio de 2.010"'), 'el archivo de datos nombra su escala');
   }
   const entries = path.join(tmp, 'Gómez.json');
   const entriesRecord = { docente: 'Gómez, Luis', horassup: true, numerohorassup: '12', numhorascod06: '3,5', antiguedad: 6,
@@ -276,6 +277,42 @@ try {
   await page.waitForFunction(() => document.getElementById('aviso').textContent.includes('mala.json'));
   const badShown = await page.$eval('#aviso', (e) => e.textContent);
   check(cliBad.status === 2 && cliBad.stderr.includes(badShown), `escala mala: «${badShown}» / «${cliBad.stderr.trim()}»`);
+
+  // ---- Entries remember their scale: a file naming a scale the browser
+  // keeps opens under it, and saved again names it; one naming a scale the
+  // browser lacks says so and keeps the scale in use.
+  const ownScale = { docente: 'Ríos, Ana', horasmedio: true, numerohorasmed: '10', antiguedad: 3 };
+  const underPrueba = path.join(tmp, 'datos-prueba.json');
+  writeFileSync(underPrueba, `${JSON.stringify({ ...ownScale, escala: 'Escala de prueba' })}\n`);
+  const [ownChooser] = await Promise.all([page.waitForFileChooser(), page.click('#abrirDatos')]);
+  await ownChooser.accept([underPrueba]);
+  await page.waitForFunction(() => document.getElementById('aviso').textContent.startsWith('Datos de «datos-prueba.json»'));
+  check(await page.$eval('#escalaNombre', (e) => e.textContent) === 'Escala de prueba', 'abrir datos elige su escala');
+  check(await page.$eval('#aviso', (e) => e.textContent) === 'Datos de «datos-prueba.json» abiertos.', 'su escala, sin aviso');
+  await calcular(page);
+  sameView(await shown(page), expectedView(cliResult(ownScale, 'es_AR', ['--escala', 'prueba.json'])),
+    'datos abiertos con su escala');
+  await page.click('#guardarDatos');
+  const savedPrueba = path.join(downloads, 'Ríos, Ana.json');
+  for (let i = 0; i < 50 && !existsSync(savedPrueba); i++) await new Promise((r) => setTimeout(r, 100));
+  check(existsSync(savedPrueba) && readFileSync(savedPrueba, 'utf8').includes('"escala":"Escala de prueba"'),
+    'guardado con la escala de prueba, la nombra');
+  if (existsSync(savedPrueba)) {
+    const fromFile = JSON.parse(execFileSync(cli, ['--locale', 'es_AR', '--escala', 'prueba.json', savedPrueba],
+      { encoding: 'utf8', cwd: tmp }));
+    check(fromFile.ok && fromFile.escala === 'Escala de prueba', 'haberes-cli calcula el archivo con su escala');
+  }
+  await page.click('#Volver');
+  const missingScale = path.join(tmp, 'datos-abril.json');
+  writeFileSync(missingScale, `${JSON.stringify({ ...ownScale, escala: 'Desde Abril de 2.012' })}\n`);
+  const [missingChooser] = await Promise.all([page.waitForFileChooser(), page.click('#abrirDatos')]);
+  await missingChooser.accept([missingScale]);
+  await page.waitForFunction(() => document.getElementById('aviso').textContent.startsWith('Datos de «datos-abril.json»'));
+  const missingShown = await page.$eval('#aviso', (e) => e.textContent);
+  check(missingShown.includes('«Desde Abril de 2.012», que no está instalada. Se usa la escala «Escala de prueba».'),
+    `escala que falta: «${missingShown}»`);
+  check(await page.$eval('#escalaNombre', (e) => e.textContent) === 'Escala de prueba', 'sin su escala, sigue la elegida');
+  check(await page.$eval('#docente', (e) => e.value) === 'Ríos, Ana', 'sin su escala, los datos se abren');
 
   // ---- Offline after the first visit.
   await page.evaluate(() => navigator.serviceWorker.ready);

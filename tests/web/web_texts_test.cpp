@@ -116,5 +116,33 @@ TEST(OpenedEntries, BoxesHoldAtMostTheirLengthInUtf16)
                                 "admite su casilla (32767 caracteres).");
 }
 
+// The page opens entries under the scale in use; a file naming another
+// scale is opened all the same and the notice names both.
+TEST(OpenedEntries, UnderTheScaleInUseSayingWhichScaleIsMissing)
+{
+    const std::string line = "{\"docente\": \"Paz\", \"cargo\": true, \"codigocargo\": \"604\", \"escala\": ";
+    const json same = json::parse(openedEntries(line + "\"Desde Julio de 2.010\"}", "d.json", builtinScale()));
+    ASSERT_TRUE(same["ok"].get<bool>()) << same.dump();
+    EXPECT_EQ(same["registro"]["escala"], "Desde Julio de 2.010");
+    EXPECT_FALSE(same.contains("aviso"));
+
+    const json other = json::parse(openedEntries(line + "\"Desde Abril de 2.012\"}", "d.json", builtinScale()));
+    ASSERT_TRUE(other["ok"].get<bool>()) << other.dump();
+    EXPECT_EQ(other["registro"]["docente"], "Paz");
+    EXPECT_EQ(other["registro"]["escala"], "Desde Abril de 2.012");
+    EXPECT_EQ(other["aviso"], "Los datos se guardaron con la escala «Desde Abril de 2.012», que no está instalada. "
+                              "Se usa la escala «Desde Julio de 2.010».");
+
+    // A position only another scale's table has: its listed points are
+    // refused under the scale in use.
+    PayScale marzo = builtinScale();
+    marzo.nombre = "Desde Marzo de 2.011";
+    marzo.cargos = PositionTable({{"850", "Cargo Nuevo", "1000", "0", "0", "0", "10"}});
+    const std::string position = "{\"cargo\": true, \"codigocargo\": \"850\", \"puntosbasicos\": \"1000\", "
+                                 "\"escala\": \"Desde Marzo de 2.011\"}";
+    EXPECT_TRUE(json::parse(openedEntries(position, "d.json", marzo))["ok"].get<bool>());
+    EXPECT_FALSE(json::parse(openedEntries(position, "d.json", builtinScale()))["ok"].get<bool>());
+}
+
 } // namespace
 } // namespace haberes::web
