@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace haberes {
 
 ScaleAmountTable::ScaleAmountTable(ScaleEdits& edits, const std::string& table, const QString& title,
@@ -21,6 +23,7 @@ ScaleAmountTable::ScaleAmountTable(ScaleEdits& edits, const std::string& table, 
     const int rows = static_cast<int>(kSeniorityRows);
 
     auto* caption = new QLabel(title, this);
+    caption->setWordWrap(true);
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
@@ -46,19 +49,30 @@ ScaleAmountTable::ScaleAmountTable(ScaleEdits& edits, const std::string& table, 
                 cells_->setItem(r, b, cell);
             }
     }
-    cells_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    cells_->horizontalHeader()->setMinimumSectionSize(
-        cells_->fontMetrics().horizontalAdvance(QStringLiteral("De 00000 a 00000")) + 12);
     cells_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cells_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     refresh();
+    // Columns as wide as the widest header line or amount, sharing what is
+    // left; the seniority options whole.
+    const QFontMetrics metrics(cells_->horizontalHeader()->font());
+    int column = metrics.horizontalAdvance(QStringLiteral("0000000,00"));
+    for (int b = 0; b < bands; ++b)
+        for (const QString& line : cells_->horizontalHeaderItem(b)->text().split(u'\n'))
+            column = std::max(column, metrics.horizontalAdvance(line));
+    int rowHeader = 0;
+    for (int r = 0; r < rows; ++r)
+        rowHeader = std::max(rowHeader, metrics.horizontalAdvance(cells_->verticalHeaderItem(r)->text()));
+    cells_->verticalHeader()->setFixedWidth(rowHeader + 12);
+    cells_->horizontalHeader()->setMinimumSectionSize(column + 12);
+    cells_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // Every row shows: the page scrolls, not the table.
     cells_->resizeRowsToContents();
     int height = cells_->horizontalHeader()->sizeHint().height() + 2 * cells_->frameWidth();
     for (int r = 0; r < rows; ++r)
         height += cells_->rowHeight(r);
     cells_->setFixedHeight(height);
-    cells_->setMinimumWidth(cells_->verticalHeader()->sizeHint().width() +
-                            bands * cells_->horizontalHeader()->minimumSectionSize() + 2 * cells_->frameWidth());
+    cells_->setMinimumWidth(cells_->verticalHeader()->maximumWidth() +
+                            bands * cells_->horizontalHeader()->minimumSectionSize() + 2 * cells_->frameWidth() + 2);
 
     message_ = new QLabel(this);
     message_->setObjectName(qtext("msj" + table + ".montos"));
@@ -94,6 +108,8 @@ void ScaleAmountTable::refresh()
             band.chop(7);
         if (!band.isEmpty())
             band[0] = band[0].toUpper();
+        // "De 972\na 1169": narrow columns leave the table whole on the page.
+        band.replace(QStringLiteral(" a "), QStringLiteral("\na "));
         headers << band;
     }
     cells_->setHorizontalHeaderLabels(headers);

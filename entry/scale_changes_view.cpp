@@ -46,10 +46,16 @@ ScaleChangesView::ScaleChangesView(const ScaleEdits& edits, const QString& start
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setAlternatingRowColors(true);
-    table_->setWordWrap(false);
+    // Long captions take two lines rather than losing their end.
+    table_->setWordWrap(true);
+    table_->setTextElideMode(Qt::ElideNone);
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(captionColumn, QHeaderView::Stretch);
+    connect(header, &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == captionColumn)
+            table_->resizeRowsToContents();
+    });
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close = buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
@@ -60,7 +66,7 @@ ScaleChangesView::ScaleChangesView(const ScaleEdits& edits, const QString& start
     layout->addWidget(summary_);
     layout->addWidget(table_, 1);
     layout->addWidget(buttons);
-    resize(760, 480);
+    resize(880, 520);
     refresh();
 }
 

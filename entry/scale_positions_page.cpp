@@ -89,7 +89,12 @@ ScalePositionsPage::ScalePositionsPage(ScaleEdits& edits, bool editable, QWidget
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
-    table_->resizeRowsToContents();
+    // A long name takes two lines where the names' column is narrow: the
+    // rows follow its width.
+    connect(header, &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == kNameColumn)
+            table_->resizeRowsToContents();
+    });
 
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("msjcargos"));

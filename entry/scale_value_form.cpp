@@ -29,6 +29,7 @@ ScaleValueForm::ScaleValueForm(ScaleEdits& edits, const std::vector<const ScaleI
     : QWidget(parent), edits_(edits)
 {
     auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(4);
     grid->addWidget(heading(QStringLiteral("Valor"), this), 0, boxColumn);

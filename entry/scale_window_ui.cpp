@@ -53,6 +53,7 @@ QWidget* ScaleWindow::createPage(int index)
             items.push_back(&item);
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 4, 0);
     auto* form = new ScaleValueForm(*edits_, items, editable, content);
     connect(form, &ScaleValueForm::edited, this, &ScaleWindow::onEdited);
     forms_.emplace_back(index, form);
@@ -114,7 +115,11 @@ void ScaleWindow::createUi(const PayScale& start)
         widest = std::max(widest, groups_->fontMetrics().horizontalAdvance(name));
         pages_->addWidget(createPage(i));
     }
-    groups_->setFixedWidth(widest + 2 * groups_->frameWidth() + 24);
+    // As wide as the usual names; a longer one takes two lines.
+    groups_->setWordWrap(true);
+    groups_->setSpacing(2);
+    groups_->setFixedWidth(std::min(widest, groups_->fontMetrics().horizontalAdvance(QStringLiteral("Horas de nivel superior"))) +
+                           2 * groups_->frameWidth() + 24);
     connect(groups_, &QListWidget::currentRowChanged, pages_, &QStackedWidget::setCurrentIndex);
 
     status_ = new QLabel(this);
