@@ -62,6 +62,12 @@ ScaleValueForm::ScaleValueForm(ScaleEdits& edits, const std::vector<const ScaleI
             box->setPlaceholderText(QStringLiteral("AAAA-MM"));
         // The version of the format is the program's, not the user's.
         box->setReadOnly(!editable || item->kind == ScaleKind::version);
+        if (box->isReadOnly()) {
+            // Read, not typed into: the boxes take the window's colour.
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            box->setPalette(palette);
+        }
         // Numbers in a column of their own width; texts as wide as a title.
         const int width = box->fontMetrics().horizontalAdvance(QString(numeric ? 14 : 36, u'0'));
         if (numeric)
@@ -123,21 +129,23 @@ void ScaleValueForm::showRefusal(const Row& row, const QString& message)
 
 void ScaleValueForm::refresh()
 {
-    refreshCaptions();
     for (const Row& row : rows_) {
         const QString text = edits_.shown(row.path);
         if (row.box->text() != text && edits_.refusal(row.path).isEmpty())
             row.box->setText(text);
-        showRefusal(row, edits_.refusal(row.path));
     }
+    refreshMarks();
 }
 
-void ScaleValueForm::refreshCaptions()
+void ScaleValueForm::refreshMarks()
 {
-    // Items named after tops follow them ("Haberes hasta $ 2400").
-    for (const Row& row : rows_)
+    // Items named after tops follow them ("Haberes hasta $ 2400"); a top
+    // mended may mend the one after it.
+    for (const Row& row : rows_) {
         if (const ScaleItem* item = edits_.draft().item(row.path))
             row.caption->setText(qtext(item->caption));
+        showRefusal(row, edits_.refusal(row.path));
+    }
 }
 
 QLineEdit* ScaleValueForm::box(const std::string& path) const

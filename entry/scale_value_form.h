@@ -24,9 +24,9 @@ public:
 
     // Every box shows the draft's value again (after a raise).
     void refresh();
-    // Only the captions, which may follow other values; the boxes, maybe
-    // being typed in, are left alone.
-    void refreshCaptions();
+    // Only the captions and the refusals, which may follow other values; the
+    // boxes, maybe being typed in, are left alone.
+    void refreshMarks();
     // The box of a value, or null when it is not on this form.
     QLineEdit* box(const std::string& path) const;
 

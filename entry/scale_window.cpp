@@ -50,7 +50,7 @@ void ScaleWindow::onEdited()
     for (ScaleAmountTable* table : tables_)
         table->refresh();
     for (const auto& [page, form] : forms_)
-        form->refreshCaptions();
+        form->refreshMarks();
     status_->setText(edits_->firstRefused() ? QStringLiteral("Hay valores marcados: corregilos antes de guardar.")
                                             : QString());
 }

@@ -11,11 +11,13 @@
 #include "scale/scale_file.h"
 #include "scale/scale_save.h"
 #include "tests/entry/widget_helpers.h"
+#include "tests/returns_at_once.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -544,4 +546,101 @@ TEST_F(ScaleWindowTest, EveryViewDraws)
     grab(view, QStringLiteral("cambios"));
     showGroup(QStringLiteral("Puntos (cargos y horas)"));
     grab(window.get(), QStringLiteral("nueva-aumentada"));
+}
+
+TEST_F(ScaleWindowTest, SavingAgainReplacesItsOwnFileAfterAsking)
+{
+    open(ScaleWindow::Mode::create);
+    QSignalSpy saved(window.get(), &ScaleWindow::saved);
+    rename(QStringLiteral("Desde Junio de 2.027"));
+    ASSERT_TRUE(window->save());
+    // The owner lists it now; this window may still save over it.
+    window->setHooks({[this](const QString& path) {
+                          asked << path;
+                          return true;
+                      },
+                      {}, [this](const QString& text) { notices << text; },
+                      [] { return QStringList{QStringLiteral("Desde Julio de 2.010"), QStringLiteral("Desde Junio de 2.027")}; }});
+    type(box("conyuge_1010"), QStringLiteral("20"));
+    EXPECT_TRUE(window->save()) << notices.join(u'\n').toStdString();
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(saved.size(), 2);
+    const ScaleFileResult read = readScaleFile(saved[1][0].toString());
+    ASSERT_TRUE(read.scale);
+    EXPECT_EQ(read.scale->conyuge, Currency::pesos(20));
+    // Another name listed by the owner is still refused.
+    rename(QStringLiteral("Desde Julio de 2.010"));
+    EXPECT_FALSE(window->save());
+    EXPECT_EQ(saved.size(), 2);
+}
+
+TEST_F(ScaleWindowTest, ARefusedPositionIsMarkedAndBlocksSaving)
+{
+    open(ScaleWindow::Mode::create);
+    rename(QStringLiteral("Desde Julio de 2.027"));
+    showGroup(QStringLiteral("Cargos"));
+    auto* positions = control<QTableWidget>(window.get(), "cargos");
+    const int row = rowOfCode(positions, QStringLiteral("604"));
+    ASSERT_GE(row, 0);
+    editCell(positions, row, 0, QStringLiteral("12"));
+    auto* why = control<QLabel>(window.get(), "msjcargos");
+    EXPECT_TRUE(haberes::test::shown(why));
+    EXPECT_NE(why->text().indexOf(QStringLiteral("codigocargo")), -1) << why->text().toStdString();
+    EXPECT_EQ(positions->item(row, 0)->toolTip(), why->text());
+    EXPECT_FALSE(window->save());
+    EXPECT_TRUE(files().isEmpty());
+    editCell(positions, row, 0, QStringLiteral("604"));
+    EXPECT_FALSE(haberes::test::shown(why));
+    EXPECT_TRUE(window->save()) << notices.join(u'\n').toStdString();
+}
+
+TEST_F(ScaleWindowTest, WithoutHooksTheQuestionsDoNotHoldUpTheButtons)
+{
+    const QString name = QStringLiteral("Desde Agosto de 2.027");
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).filePath(scaleFileName(utf8(name)));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("otra escala");
+    }
+    window = std::make_unique<ScaleWindow>(builtinScale(), ScaleWindow::Mode::create, folder);
+    window->setHooks({{}, {}, [this](const QString& text) { notices << text; }, [] { return QStringList(); }});
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QSignalSpy saved(window.get(), &ScaleWindow::saved);
+    rename(name);
+
+    bool written = true;
+    EXPECT_TRUE(haberes::test::returnsAtOnce([&] { written = window->save(); }));
+    EXPECT_FALSE(written);
+    EXPECT_EQ(saved.size(), 0);
+    QMessageBox* question = window->findChild<QMessageBox*>();
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(question->isVisible());
+    EXPECT_NE(question->text().indexOf(QStringLiteral("¿Reemplazarlo")), -1) << question->text().toStdString();
+    QAbstractButton* replace = nullptr;
+    for (QAbstractButton* b : question->buttons())
+        if (b->text() == QStringLiteral("Reemplazar"))
+            replace = b;
+    click(replace);
+    QApplication::processEvents();
+    ASSERT_EQ(saved.size(), 1);
+    ASSERT_TRUE(readScaleFile(path).scale);
+
+    type(box("conyuge_1010"), QStringLiteral("20"));
+    EXPECT_TRUE(haberes::test::returnsAtOnce([&] { window->close(); }));
+    EXPECT_TRUE(window->isVisible());
+    QMessageBox* discard = nullptr;
+    for (QMessageBox* b : window->findChildren<QMessageBox*>())
+        if (b->isVisible())
+            discard = b;
+    ASSERT_NE(discard, nullptr);
+    QAbstractButton* lose = nullptr;
+    for (QAbstractButton* b : discard->buttons())
+        if (b->text() == QStringLiteral("Cerrar sin guardar"))
+            lose = b;
+    click(lose);
+    QApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
 }
