@@ -361,6 +361,15 @@ ScaleDraft::ScaleDraft(const PayScale& start) : impl_(std::make_shared<Impl>())
     impl_->build();
 }
 
+ScaleDraft::ScaleDraft(const ScaleDraft& other) : impl_(std::make_shared<Impl>(*other.impl_)) {}
+
+ScaleDraft& ScaleDraft::operator=(const ScaleDraft& other)
+{
+    if (this != &other)
+        impl_ = std::make_shared<Impl>(*other.impl_);
+    return *this;
+}
+
 const std::vector<ScaleItem>& ScaleDraft::items() const { return impl_->items; }
 
 const ScaleItem* ScaleDraft::item(std::string_view path) const

@@ -44,6 +44,11 @@ class ScaleDraft {
 public:
     // Every value starts as the start scale's; the start is kept for changes().
     explicit ScaleDraft(const PayScale& start);
+    // A copy goes its own way: setting a value in one leaves the other.
+    ScaleDraft(const ScaleDraft& other);
+    ScaleDraft& operator=(const ScaleDraft& other);
+    ScaleDraft(ScaleDraft&&) noexcept = default;
+    ScaleDraft& operator=(ScaleDraft&&) noexcept = default;
 
     // Every value but the positions' and the format's version, in file
     // order. The captions of the items named by tops (the columns of the 006

@@ -1,8 +1,9 @@
 #pragma once
 // The scale file format in one table: every key's path, what it holds,
-// its limits and the value of PayScale it stands for. Reading, the check for
-// keys the format does not have, and writing all walk that table. Plain
-// C++, no toolkit: a front end without Qt reads the same files.
+// its limits, the value of PayScale it stands for and what a person reads of
+// it (caption, unit, group). Reading, the check for keys the format does not
+// have, writing and the scale window all walk that table. Plain C++, no
+// toolkit: a front end without Qt reads the same files.
 #include "engine/pay_scale.h"
 
 #include <array>

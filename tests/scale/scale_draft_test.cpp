@@ -27,6 +27,8 @@ TEST(ScaleDraft, ItemsCarryTheCaptionsUnitsAndGroupsOfTheFormatsTable)
     for (std::size_t i = 0; i < d.items().size(); ++i) {
         const ScaleItem& item = d.items()[i];
         EXPECT_FALSE(item.caption.empty()) << item.path;
+        const bool text = item.kind == ScaleKind::text;
+        EXPECT_EQ(item.unit.empty(), text) << item.path;
         EXPECT_EQ(d.item(item.path), &item);
         if (i > 0) {
             EXPECT_LE(d.items()[i - 1].group, item.group) << item.path;
@@ -233,6 +235,23 @@ TEST(ScaleDraft, EveryGroupEditedReadsBackEqual)
     EXPECT_EQ(changes.back().before, code(310));
 }
 
+TEST(ScaleDraft, ACopyGoesItsOwnWay)
+{
+    ScaleDraft a(builtinScale());
+    EXPECT_EQ(a.set("valor_punto", "0.9"), "");
+    ScaleDraft b = a;
+    EXPECT_EQ(b.set("valor_punto", "0.95"), "");
+    EXPECT_EQ(b.set("conyuge_1010", "x").empty(), false);
+    EXPECT_EQ(a.text("valor_punto"), "0.9");
+    EXPECT_EQ(a.error("conyuge_1010"), "");
+    EXPECT_EQ(b.text("valor_punto"), "0.95");
+    a = b;
+    EXPECT_EQ(a.text("conyuge_1010"), "x");
+    EXPECT_EQ(b.set("conyuge_1010", "20"), "");
+    EXPECT_EQ(a.text("conyuge_1010"), "x");
+    EXPECT_EQ(a.changes().size(), 2u);
+}
+
 TEST(ScaleDraft, SettingAValueBackRemovesItsChange)
 {
     ScaleDraft d(builtinScale());
@@ -433,6 +452,23 @@ TEST(ScaleDraft, RaiseMovesOnlyTheTickedGroupsFromThePresentValues)
     EXPECT_EQ(d.raise(10, {}), "");
     EXPECT_EQ(d.raise(10, {RaiseGroup::none}), "");
     EXPECT_EQ(d.text("antiguedad[11]"), "120");
+}
+
+// Halves go to the even neighbour, as every amount of the program: 135 × 1.1
+// is 148.5 pesos per child, 148; 137 × 1.1 is 150.7, 151; an amount of
+// 0.0005 × 1.1 is 0.00055, 5.5 ten-thousandths, to the even 6: 0.0006.
+TEST(ScaleDraft, RaiseRoundsHalvesAsEveryAmountIsRounded)
+{
+    ScaleDraft d(builtinScale());
+    EXPECT_EQ(d.set("hijo_1001.montos[1]", "135"), "");
+    EXPECT_EQ(d.set("hijo_1001.montos[2]", "137"), "");
+    EXPECT_EQ(d.set("conyuge_1010", "0.0005"), "");
+    EXPECT_EQ(d.raise(10, {RaiseGroup::familyAllowances}), "");
+    EXPECT_EQ(d.text("hijo_1001.montos[1]"), "148");
+    EXPECT_EQ(d.text("hijo_1001.montos[2]"), "151");
+    EXPECT_EQ(d.text("conyuge_1010"), "0.0006");
+    EXPECT_EQ(scaleField("valor_punto")->caption, "Valor del punto");
+    EXPECT_EQ(scaleField("antiguedad")->itemCaptions.back(), "Más de 24 años");
 }
 
 TEST(ScaleDraft, RaiseBeyondALimitIsRefusedWholeWithTheReadersMessage)
