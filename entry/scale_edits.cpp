@@ -114,16 +114,13 @@ QString ScaleEdits::enterPosition(std::size_t row, std::string_view key, const Q
     // Positions are texts in the file, points written with digits alone:
     // nothing to convert.
     const std::string why = draft_.setPosition(row, key, utf8(typed));
-    const std::string at = positionPath(row, key);
-    if (why.empty())
-        positionErrors_.erase(at);
-    else
-        positionErrors_[at] = why;
+    positionsTyped_.insert(positionPath(row, key));
     return qtext(why);
 }
 
 QString ScaleEdits::refusal(std::string_view path) const
 {
+    // Positions' cells are refused by the draft alone, under their paths.
     const auto typed = unreadable_.find(std::string(path));
     if (typed != unreadable_.end())
         return qtext(typed->second);
@@ -132,8 +129,7 @@ QString ScaleEdits::refusal(std::string_view path) const
 
 QString ScaleEdits::positionRefusal(std::size_t row, std::string_view key) const
 {
-    const auto found = positionErrors_.find(positionPath(row, key));
-    return found == positionErrors_.end() ? QString() : qtext(found->second);
+    return qtext(draft_.error(positionPath(row, key)));
 }
 
 std::optional<std::string> ScaleEdits::firstRefused() const
@@ -141,8 +137,9 @@ std::optional<std::string> ScaleEdits::firstRefused() const
     for (const ScaleItem& item : draft_.items())
         if (!refusal(item.path).isEmpty())
             return item.path;
-    if (!positionErrors_.empty())
-        return positionErrors_.begin()->first;
+    for (const std::string& path : positionsTyped_)
+        if (!draft_.error(path).empty())
+            return path;
     return std::nullopt;
 }
 
@@ -150,7 +147,7 @@ QString ScaleEdits::raise(double percent, const std::set<RaiseGroup>& groups)
 {
     if (const auto refused = firstRefused())
         return QStringLiteral("Primero corregí los valores marcados: %1")
-            .arg(refused->rfind("cargos[", 0) == 0 ? qtext(positionErrors_.begin()->second) : refusal(*refused));
+            .arg(refusal(*refused));
     const std::string why = draft_.raise(percent, groups);
     if (why.empty())
         unsaved_ = true;

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <map>
+#include <set>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,7 +40,8 @@ public:
     // number under the user's separator never reaches the draft).
     QString enter(std::string_view path, const QString& typed);
     QString enterPosition(std::size_t row, std::string_view key, const QString& typed);
-    // The refusal standing for an item or a position's cell, "" for none.
+    // The refusal standing for an item or a position's cell (by item path
+    // or positionPath), "" for none.
     QString refusal(std::string_view path) const;
     QString positionRefusal(std::size_t row, std::string_view key) const;
     // The first value refused, in file order (positions last), if any.
@@ -59,8 +61,9 @@ private:
     NumberFormat format_;
     // Texts that are no number under the user's separator, by path.
     std::map<std::string, std::string> unreadable_;
-    // The draft's refusals of positions, by positionPath.
-    std::map<std::string, std::string> positionErrors_;
+    // The positions' cells typed into, by positionPath: only these can be
+    // refused.
+    std::set<std::string> positionsTyped_;
     bool unsaved_ = false;
 };
 

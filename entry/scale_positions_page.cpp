@@ -131,6 +131,24 @@ void ScalePositionsPage::filter(const QString& text)
                                   : QStringLiteral("%1 de %2 cargos").arg(shown).arg(rows));
 }
 
+void ScalePositionsPage::goTo(const std::string& path)
+{
+    const auto open = path.find('['), close = path.find("].");
+    if (open == std::string::npos || close == std::string::npos)
+        return;
+    const int row = std::stoi(path.substr(open + 1, close - open - 1));
+    const std::string key = path.substr(close + 2);
+    const auto fields = positionFields();
+    for (std::size_t c = 0; c < fields.size(); ++c)
+        if (fields[c].key == key && row < table_->rowCount()) {
+            // A search that hides the row gives way.
+            if (table_->isRowHidden(row))
+                search_->clear();
+            table_->setCurrentCell(row, static_cast<int>(c));
+            table_->setFocus();
+        }
+}
+
 void ScalePositionsPage::refresh()
 {
     const QScopedValueRollback quiet(filling_, true);

@@ -4,6 +4,8 @@
 // what is typed or whose name holds it (case and accents aside).
 #include <QWidget>
 
+#include <string>
+
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -24,6 +26,8 @@ public:
     void filter(const QString& text);
     // The draft's texts again.
     void refresh();
+    // Shows and chooses the cell of a position's path ("cargos[12].cargox").
+    void goTo(const std::string& path);
 
 signals:
     void edited();

@@ -114,11 +114,14 @@ void ScaleWindow::goTo(const std::string& path)
         }
     if (path.rfind("cargos[", 0) == 0) {
         showGroup(pages_->indexOf(positions_));
+        positions_->goTo(path);
         return;
     }
+    const ScaleItem* item = edits_->draft().item(path);
     for (ScaleAmountTable* table : tables_)
-        if (path.rfind(utf8(table->cells()->objectName()), 0) == 0) {
+        if (item && path.rfind(utf8(table->cells()->objectName()), 0) == 0) {
             showGroup(tablePage_);
+            table->cells()->setCurrentCell(static_cast<int>(item->row), static_cast<int>(item->column));
             table->cells()->setFocus();
             return;
         }
@@ -127,7 +130,7 @@ void ScaleWindow::goTo(const std::string& path)
 bool ScaleWindow::save()
 {
     if (const auto refused = edits_->firstRefused()) {
-        const QString why = refused->rfind("cargos[", 0) == 0 ? QString() : edits_->refusal(*refused);
+        const QString why = edits_->refusal(*refused);
         goTo(*refused);
         notice(QStringLiteral("La escala no se guardó: hay valores que no valen.") +
                (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why));

@@ -304,8 +304,9 @@ TEST_F(ScaleWindowTest, AValueOutOfBoundsShowsTheReadersMessageAndNothingIsSaved
     EXPECT_NE(notices[0].indexOf(QString::fromStdString(expected)), -1) << notices[0].toStdString();
     EXPECT_TRUE(files().isEmpty());
     EXPECT_EQ(saved.size(), 0);
-    // The refused box is the one shown.
+    // The refused box is the one shown, and has the focus.
     EXPECT_EQ(control<QListWidget>(window.get(), "grupos")->currentRow(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), box("valor_punto"));
 
     // Mended, the message goes and the scale saves.
     type(box("valor_punto"), QStringLiteral("1000"));
@@ -587,8 +588,17 @@ TEST_F(ScaleWindowTest, ARefusedPositionIsMarkedAndBlocksSaving)
     EXPECT_TRUE(haberes::test::shown(why));
     EXPECT_NE(why->text().indexOf(QStringLiteral("codigocargo")), -1) << why->text().toStdString();
     EXPECT_EQ(positions->item(row, 0)->toolTip(), why->text());
+    // Refused while another group is shown and a search hides its row:
+    // saving shows the cell.
+    control<QLineEdit>(window.get(), "buscarcargo")->setText(QStringLiteral("Bedel"));
+    EXPECT_TRUE(positions->isRowHidden(row));
+    showGroup(QStringLiteral("Identidad"));
     EXPECT_FALSE(window->save());
     EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(haberes::test::shown(positions));
+    EXPECT_FALSE(positions->isRowHidden(row));
+    EXPECT_EQ(positions->currentRow(), row);
+    EXPECT_EQ(positions->currentColumn(), 0);
     editCell(positions, row, 0, QStringLiteral("604"));
     EXPECT_FALSE(haberes::test::shown(why));
     EXPECT_TRUE(window->save()) << notices.join(u'\n').toStdString();
