@@ -23,11 +23,11 @@ struct ScaleItem {
     // Its JSON path, as the reader names it: "valor_punto", "antiguedad[3]",
     // "adicional_006_cargo.tabla_a.montos[2][4]".
     std::string path;
-    ScaleGroup group;
-    ScaleKind kind;      // the kind of its key (a list's item takes the list's)
+    ScaleGroup group = ScaleGroup::identity;
+    ScaleKind kind = ScaleKind::text; // the kind of its key (a list's item takes the list's)
     std::string caption; // Spanish: "Valor del punto", "Más de 24 años"
     std::string unit;    // Spanish: "pesos por punto", "%", "" for none
-    RaiseGroup raise;
+    RaiseGroup raise = RaiseGroup::none;
     // An item of a list or a cell of a table: the list's path and caption
     // ("antiguedad", "Porcentaje por antigüedad"), its row and, in a table,
     // its column with the column's caption ("hasta 971 puntos"). For a key
