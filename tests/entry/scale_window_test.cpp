@@ -341,6 +341,24 @@ TEST_F(ScaleWindowTest, ANumberWithTheOtherSeparatorIsRefusedNotMisread)
     EXPECT_EQ(read.scale->tablaA[0][0], Currency::pesos(1000));
 }
 
+TEST_F(ScaleWindowTest, UnderADecimalPointTheCommaIsTheOtherSeparator)
+{
+    QLocale::setDefault(kUnitedStates);
+    open(ScaleWindow::Mode::create);
+    rename(QStringLiteral("Desde Abril de 2.027"));
+    type(box("valor_punto"), QStringLiteral("0,95"));
+    EXPECT_EQ(message("valor_punto")->text(),
+              QStringLiteral("\"Valor del punto\" tiene una coma: usá el punto decimal: 0.95"));
+    type(box("valor_punto"), QStringLiteral("0.95"));
+    EXPECT_TRUE(message("valor_punto")->text().isEmpty());
+    type(box("product_014.cantidad"), QStringLiteral("0.75"));
+    ASSERT_TRUE(window->save()) << notices.join(u'\n').toStdString();
+    const ScaleFileResult read = readScaleFile(QDir(folder).filePath(files().value(0)));
+    ASSERT_TRUE(read.scale);
+    EXPECT_EQ(read.scale->valorPunto, 0.95);
+    EXPECT_EQ(read.scale->cantidadProduct, "0.75");
+}
+
 TEST_F(ScaleWindowTest, AnInstalledScalesNameIsRefused)
 {
     open(ScaleWindow::Mode::create);
