@@ -82,9 +82,10 @@ ScaleAmountTable::ScaleAmountTable(ScaleEdits& edits, const std::string& table, 
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The refusal between the title and the cells, seen with either.
     layout->addWidget(caption);
-    layout->addWidget(cells_);
     layout->addWidget(message_);
+    layout->addWidget(cells_);
 
     connect(cells_, &QTableWidget::itemChanged, this, &ScaleAmountTable::onChanged);
 }
