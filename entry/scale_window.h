@@ -5,7 +5,7 @@
 // or name).
 //
 // Two modes. view ("Ver escala…"): nothing can be typed; the built-in scale
-// is only ever shown so. create ("Nueva escala…"): every value starts as the
+// is only shown so, a new scale made from it is a file of its own. create ("Nueva escala…"): every value starts as the
 // start scale's and is checked as it is typed; "Aumentar…" raises groups of
 // values by a percentage, "Cambios" lists what differs from the start, and
 // "Guardar" writes the new scale into the user's scale folder, named after
