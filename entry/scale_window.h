@@ -14,6 +14,7 @@
 // Use from the entry window:
 //     auto* w = new ScaleWindow(entry->scale(), ScaleWindow::Mode::create, userScaleFolder(), this);
 //     w->setAttribute(Qt::WA_DeleteOnClose);
+//     w->setHooks({{}, {}, {}, [choice] { return choice->scaleNames(); }});
 //     connect(w, &ScaleWindow::saved, this, [](const QString& path) { /* offer the file, choose it */ });
 //     w->show();
 #include <QStringList>
