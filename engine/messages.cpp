@@ -111,6 +111,15 @@ std::string childCountMessage(Field field, int maxCount)
     return std::string(box.subject) + " es demasiado grande: como máximo " + limit(maxCount, box);
 }
 
+std::string scaleValueMessage(std::string_view caption, std::string_view text, std::string_view sep,
+                              std::string_view example, bool decimals)
+{
+    // A text that is no number never reaches the range test: no limits.
+    const std::string subject = "\"" + std::string(caption) + "\"";
+    const BoxTerms box{subject, false, "", example, decimals, 0, 0};
+    return subject + " " + problem(box, diagnoseNumberText(text, sep), sep);
+}
+
 std::string paidKeyMessage(std::string_view key)
 {
     return "«" + std::string(key) +

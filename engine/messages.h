@@ -28,6 +28,12 @@ std::string fieldMessage(Field field, std::string_view text, std::string_view de
 // A child count whose allowance would not fit: at most maxCount.
 std::string childCountMessage(Field field, int maxCount);
 
+// A value of a scale in the making whose typed text is not a number under
+// the user's separator: caption is its caption, example a good value
+// written with a point, decimals whether a fraction makes sense.
+std::string scaleValueMessage(std::string_view caption, std::string_view text, std::string_view decimalSeparator,
+                              std::string_view example, bool decimals);
+
 // ---- What the paper payslip says was paid, line by line.
 // A key that is neither a line code nor the net pay.
 std::string paidKeyMessage(std::string_view key);

@@ -133,3 +133,20 @@ TEST(RefusalMessages, TheLimitSaidIsTheLimitApplied)
     e.cantkm = "0";
     EXPECT_TRUE(calculate(e, kComma).ok());
 }
+
+TEST(RefusalMessages, AScaleValueThatIsNoNumberSaysWhatToType)
+{
+    EXPECT_EQ(scaleValueMessage("Valor del punto", "0.9842", ",", "0.8947", true),
+              "\"Valor del punto\" tiene un punto: usá la coma decimal: 0,9842");
+    EXPECT_EQ(scaleValueMessage("Valor del punto", "0,9842", ".", "0.8947", true),
+              "\"Valor del punto\" tiene una coma: usá el punto decimal: 0.9842");
+    EXPECT_EQ(scaleValueMessage("Mínimo", "", ",", "1490", true),
+              "\"Mínimo\" está vacío: escribí un número, por ejemplo 0");
+    EXPECT_EQ(scaleValueMessage("Valor del punto", "0,89a", ",", "0.8947", true),
+              "\"Valor del punto\" no es un número: escribí solo cifras y la coma decimal, por ejemplo 0,8947");
+    // A whole number asks for figures alone.
+    EXPECT_EQ(scaleValueMessage("Horas del tope", "treinta", ",", "30", false),
+              "\"Horas del tope\" no es un número: escribí solo cifras, por ejemplo 30");
+    EXPECT_EQ(scaleValueMessage("Tope", "1.000.000", ",", "324.3", true),
+              "\"Tope\" separa los miles con puntos: escribí las cifras juntas: 1000000");
+}
