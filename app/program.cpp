@@ -71,10 +71,25 @@ Program::Program(QObject* parent)
     connect(archivo, &QMenu::aboutToShow, this, &Program::updatePdfAction);
     pdfAction_ = pdf;
     updatePdfAction();
-    scaleMenu_ = std::make_unique<ScaleMenu>(entriesMenu_->menuBar(), entry_->scaleChoice(), ScaleMenu::Windows{});
+    scaleMenu_ = std::make_unique<ScaleMenu>(
+        entriesMenu_->menuBar(), entry_->scaleChoice(),
+        ScaleMenu::Windows{[this] { showScaleWindow(ScaleWindow::Mode::view); },
+                           [this] { showScaleWindow(ScaleWindow::Mode::create); }});
 }
 
 Program::~Program() = default;
+
+ScaleWindow* Program::showScaleWindow(ScaleWindow::Mode mode)
+{
+    ScaleChoice* choice = entry_->scaleChoice();
+    auto* window = new ScaleWindow(choice->scale(), mode, choice->userFolder(), entry_.get());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setHooks({{}, {}, {}, [choice] { return choice->scaleNames(); }});
+    // The file is already in the user's folder: offering it keeps it where it is.
+    connect(window, &ScaleWindow::saved, choice, [choice](const QString& path) { choice->openFile(path); });
+    window->show();
+    return window;
+}
 
 void Program::start()
 {

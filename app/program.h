@@ -2,6 +2,7 @@
 // The program: the entry window from the start, the payslip window from the
 // first calculation on, and "Calcular", "Volver" and "Salir" between them.
 #include "app/field_notice.h"
+#include "entry/scale_window.h"
 
 #include <QObject>
 
@@ -35,6 +36,9 @@ public:
     EntriesMenu* entriesMenu() const { return entriesMenu_.get(); }
     // "Escala" beside it: the scale window, "Abrir escala…", "Borrar escala…".
     ScaleMenu* scaleMenu() const { return scaleMenu_.get(); }
+    // "Ver escala…" and "Nueva escala…": a scale window on the chosen scale,
+    // deleted when closed. A scale it saves is offered and chosen at once.
+    ScaleWindow* showScaleWindow(ScaleWindow::Mode mode);
     // Null until the first payslip.
     PayslipWindow* payslipWindow() const { return payslip_.get(); }
 

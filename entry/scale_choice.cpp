@@ -80,6 +80,8 @@ void ScaleChoice::setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
 
 void ScaleChoice::setUserFolder(const QString& folder) { state_->userFolder = folder; }
 
+QString ScaleChoice::userFolder() const { return state_->userFolder; }
+
 const PayScale& ScaleChoice::scale() const
 {
     const int i = box_->currentIndex();

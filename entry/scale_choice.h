@@ -39,6 +39,7 @@ public:
     void setCatalog(const ScaleCatalog& catalog, QDate today);
     // Where "Abrir escala…" keeps its copies (the user's scale folder).
     void setUserFolder(const QString& folder);
+    QString userFolder() const;
 
     // The chosen scale; it lives as long as this choice.
     const PayScale& scale() const;
