@@ -60,7 +60,7 @@ QString shownValue(ScaleKind kind, std::string_view fileText, const NumberFormat
     return qtext(numericKind(kind) ? withSeparator(fileText, format) : std::string(fileText));
 }
 
-ScaleEdits::ScaleEdits(const PayScale& start, NumberFormat format) : draft_(start), format_(std::move(format)) {}
+ScaleEdits::ScaleEdits(const PayScale& start, NumberFormat format) : draft_(start, format), format_(std::move(format)) {}
 
 QString ScaleEdits::shown(std::string_view path) const
 {

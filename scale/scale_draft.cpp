@@ -166,7 +166,7 @@ Json::json_pointer pointerOf(const std::string& fieldPath)
 // The captions of the bands or brackets that tops end: "hasta 971 puntos",
 // "de 972 a 1169 puntos", "más de 2220 puntos"; for the child allowance's
 // earnings, "Haberes hasta $ 2400" up to "Haberes de más de $ 3600".
-std::vector<std::string> topCaptions(const PayScale& scale, const ScaleField& tops)
+std::vector<std::string> topCaptions(const PayScale& scale, const ScaleField& tops, std::string_view separator)
 {
     const ScaleValue at = tops.at(const_cast<PayScale&>(scale));
     std::vector<std::string> out;
@@ -181,8 +181,8 @@ std::vector<std::string> topCaptions(const PayScale& scale, const ScaleField& to
         }
     } else if (const auto* amounts = std::get_if<std::span<Currency>>(&at)) {
         for (const Currency top : *amounts)
-            out.push_back("Haberes hasta $ " + numberText(top));
-        out.push_back("Haberes de más de $ " + numberText(amounts->back()));
+            out.push_back("Haberes hasta $ " + formatAmount(top, separator));
+        out.push_back("Haberes de más de $ " + formatAmount(amounts->back(), separator));
     }
     return out;
 }
@@ -204,6 +204,7 @@ struct ScaleDraft::Impl {
     PayScale current; // the last values the reader accepted
     Json doc;         // current, as its file holds it
     std::vector<ScaleItem> items;
+    std::string captionSeparator = ".";
     std::vector<Leaf> leaves; // beside items
     std::map<std::string, std::size_t, std::less<>> index;
     struct Refusal {
@@ -283,7 +284,7 @@ struct ScaleDraft::Impl {
             const ScaleField* f = scaleField(item.key);
             if (!f || f->namedByTops.empty())
                 continue;
-            const std::vector<std::string> names = topCaptions(current, *scaleField(f->namedByTops));
+            const std::vector<std::string> names = topCaptions(current, *scaleField(f->namedByTops), captionSeparator);
             if (item.column != npos) {
                 item.columnCaption = names.at(item.column);
                 item.caption = joined(item.rowCaption, item.columnCaption);
@@ -353,8 +354,9 @@ struct ScaleDraft::Impl {
     }
 };
 
-ScaleDraft::ScaleDraft(const PayScale& start) : impl_(std::make_shared<Impl>())
+ScaleDraft::ScaleDraft(const PayScale& start, NumberFormat captionFormat) : impl_(std::make_shared<Impl>())
 {
+    impl_->captionSeparator = std::move(captionFormat.decimalSeparator);
     impl_->start = start;
     impl_->current = start;
     impl_->doc = Json::parse(writeScale(start));

@@ -4,6 +4,7 @@
 // (so a refusal is the message a file with that value would get), a raise by
 // a percentage of chosen groups, and the list of what changed. Plain C++, no
 // toolkit: the windows and the web page share it.
+#include "engine/numbers.h"
 #include "scale/scale_format.h"
 
 #include <cstddef>
@@ -43,7 +44,9 @@ struct ScaleItem {
 class ScaleDraft {
 public:
     // Every value starts as the start scale's; the start is kept for changes().
-    explicit ScaleDraft(const PayScale& start);
+    // Amounts inside captions ("Haberes hasta $ 2400,5") use captionFormat's
+    // decimal separator; values and texts are always written with a point.
+    explicit ScaleDraft(const PayScale& start, NumberFormat captionFormat = {});
     // A copy goes its own way: setting a value in one leaves the other.
     ScaleDraft(const ScaleDraft& other);
     ScaleDraft& operator=(const ScaleDraft& other);

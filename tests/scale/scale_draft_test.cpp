@@ -499,3 +499,18 @@ TEST(ScaleDraft, RaiseBeyondALimitIsRefusedWholeWithTheReadersMessage)
                          "decimales.");
     EXPECT_EQ(d.text("minimo_172.minimo"), "1564.5");
 }
+
+TEST(ScaleDraftCaptions, AmountsInCaptionsTakeTheCaptionSeparatorAndFollowTheTops)
+{
+    ScaleDraft d(builtinScale(), NumberFormat{","});
+    EXPECT_EQ(d.item("hijo_1001.montos[0]")->caption, "Haberes hasta $ 2400");
+    EXPECT_EQ(d.set("hijo_1001.topes[0]", "2400.5"), "");
+    EXPECT_EQ(d.item("hijo_1001.montos[0]")->caption, "Haberes hasta $ 2400,5");
+    EXPECT_EQ(d.item("hijo_1001.montos[1]")->caption, "Haberes hasta $ 3600");
+    // The value itself is written as the file holds it.
+    EXPECT_EQ(d.text("hijo_1001.topes[0]"), "2400.5");
+    // Without a format, a point.
+    ScaleDraft plain(builtinScale());
+    EXPECT_EQ(plain.set("hijo_1001.topes[0]", "2400.5"), "");
+    EXPECT_EQ(plain.item("hijo_1001.montos[0]")->caption, "Haberes hasta $ 2400.5");
+}
