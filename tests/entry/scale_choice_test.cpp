@@ -7,6 +7,7 @@
 #include "entry/scale_choice.h"
 #include "scale/scale_catalog.h"
 #include "scale/scale_file.h"
+#include "tests/scale/scale_test_files.h"
 #include "widget_helpers.h"
 
 #include <QDir>
@@ -19,25 +20,6 @@ using namespace haberes;
 using namespace haberes::test;
 
 namespace {
-
-PayScale scaleOf(const char* name, int year, int month)
-{
-    PayScale s = builtinScale();
-    s.nombre = name;
-    s.vigenciaAnio = year;
-    s.vigenciaMes = month;
-    return s;
-}
-
-QString put(const QString& folder, const QString& file, const PayScale& scale)
-{
-    QDir().mkpath(folder);
-    const QString path = QDir(folder).filePath(file);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray::fromStdString(writeScale(scale)));
-    return path;
-}
 
 QStringList items(const QComboBox* box)
 {
@@ -75,10 +57,10 @@ TEST_F(ScaleChoiceTest, WithNothingInstalledTheBuiltinScaleIsChosenAndNamed)
 
 TEST_F(ScaleChoiceTest, NewestFirstStartingOnTheNewestNotAfterToday)
 {
-    PayScale marzo = scaleOf("Desde Marzo de 2.011", 2011, 3);
+    PayScale marzo = datedScale("Desde Marzo de 2.011", 2011, 3);
     marzo.antiguedad[1] = 12;
-    put(folder, QStringLiteral("marzo.json"), marzo);
-    put(folder, QStringLiteral("agosto.json"), scaleOf("Desde Agosto de 2.012", 2012, 8));
+    writeScaleFile(folder, QStringLiteral("marzo.json"), marzo);
+    writeScaleFile(folder, QStringLiteral("agosto.json"), datedScale("Desde Agosto de 2.012", 2012, 8));
     window.scaleChoice()->setCatalog(findScales({folder}), QDate(2012, 7, 31));
     EXPECT_EQ(items(box()), (QStringList{QStringLiteral("Desde Agosto de 2.012 (todavía no rige: desde agosto de 2012)"),
                                         QStringLiteral("Desde Marzo de 2.011"), QStringLiteral("Desde Julio de 2.010")}));
@@ -101,8 +83,8 @@ TEST_F(ScaleChoiceTest, NewestFirstStartingOnTheNewestNotAfterToday)
 
 TEST_F(ScaleChoiceTest, AScaleNotYetInForceSaysSoFromTheMonthAfterToday)
 {
-    put(folder, QStringLiteral("dic.json"), scaleOf("Desde Diciembre de 2.026", 2026, 12));
-    put(folder, QStringLiteral("ene.json"), scaleOf("Desde Enero de 2.027", 2027, 1));
+    writeScaleFile(folder, QStringLiteral("dic.json"), datedScale("Desde Diciembre de 2.026", 2026, 12));
+    writeScaleFile(folder, QStringLiteral("ene.json"), datedScale("Desde Enero de 2.027", 2027, 1));
     // The last day of its month: December is in force, January is not.
     window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 12, 31));
     EXPECT_EQ(items(box()), (QStringList{QStringLiteral("Desde Enero de 2.027 (todavía no rige: desde enero de 2027)"),
@@ -121,8 +103,8 @@ TEST_F(ScaleChoiceTest, AScaleNotYetInForceSaysSoFromTheMonthAfterToday)
 TEST_F(ScaleChoiceTest, AnOpenedScaleNotYetInForceSaysSoToo)
 {
     window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 12, 9));
-    const QString file = put(dir.filePath(QStringLiteral("descargas")), QStringLiteral("sept.json"),
-                             scaleOf("Desde Septiembre de 2.027", 2027, 9));
+    const QString file = writeScaleFile(dir.filePath(QStringLiteral("descargas")), QStringLiteral("sept.json"),
+                             datedScale("Desde Septiembre de 2.027", 2027, 9));
     ASSERT_TRUE(window.scaleChoice()->openFile(file));
     EXPECT_EQ(box()->currentText(), QStringLiteral("Desde Septiembre de 2.027 (todavía no rige: desde septiembre de 2027)"));
     EXPECT_EQ(window.scale().nombre, "Desde Septiembre de 2.027");
@@ -130,10 +112,10 @@ TEST_F(ScaleChoiceTest, AnOpenedScaleNotYetInForceSaysSoToo)
 
 TEST_F(ScaleChoiceTest, ThePositionDialogListsTheChosenScalesPositions)
 {
-    PayScale nueva = scaleOf("Desde Marzo de 2.011", 2011, 3);
+    PayScale nueva = datedScale("Desde Marzo de 2.011", 2011, 3);
     nueva.cargos = PositionTable({{"604", "Asesor Pedagógico", "3300", "0", "0", "0", "0"},
                                   {"700", "Cargo Nuevo", "1000", "0", "0", "0", "10"}});
-    put(folder, QStringLiteral("marzo.json"), nueva);
+    writeScaleFile(folder, QStringLiteral("marzo.json"), nueva);
     window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 1, 1));
     PositionDialog* dialog = window.showPositionDialog();
     auto* names = control<QComboBox>(dialog, "cargox");
@@ -150,8 +132,8 @@ TEST_F(ScaleChoiceTest, ThePositionDialogListsTheChosenScalesPositions)
 TEST_F(ScaleChoiceTest, OpeningAValidScaleCopiesAndChoosesIt)
 {
     window.scaleChoice()->setCatalog(findScales({folder}), QDate(2026, 1, 1));
-    const QString file = put(dir.filePath(QStringLiteral("descargas")), QStringLiteral("nueva.json"),
-                             scaleOf("Desde Mayo de 2.013", 2013, 5));
+    const QString file = writeScaleFile(dir.filePath(QStringLiteral("descargas")), QStringLiteral("nueva.json"),
+                             datedScale("Desde Mayo de 2.013", 2013, 5));
     window.scaleChoice()->setHooks({[&] { return file; }, [this](const QString& t) { notices << t; }});
     click(control<QPushButton>(&window, "abrirescala"));
     EXPECT_TRUE(notices.isEmpty()) << notices.join(u'\n').toStdString();
@@ -193,10 +175,10 @@ TEST_F(ScaleChoiceTest, FilesLeftOutAreTold)
 // listed; an unknown name changes nothing.
 TEST_F(ScaleChoiceTest, ChosenByName)
 {
-    put(folder, QStringLiteral("marzo.json"), scaleOf("Desde Marzo de 2.011", 2011, 3));
-    put(folder, QStringLiteral("agosto.json"), scaleOf("Desde Agosto de 2.012", 2012, 8));
+    writeScaleFile(folder, QStringLiteral("marzo.json"), datedScale("Desde Marzo de 2.011", 2011, 3));
+    writeScaleFile(folder, QStringLiteral("agosto.json"), datedScale("Desde Agosto de 2.012", 2012, 8));
     // A second file under the name of the first, of an earlier month.
-    put(folder, QStringLiteral("marzo-copia.json"), scaleOf("Desde Marzo de 2.011", 2011, 1));
+    writeScaleFile(folder, QStringLiteral("marzo-copia.json"), datedScale("Desde Marzo de 2.011", 2011, 1));
     ScaleChoice* choice = window.scaleChoice();
     choice->setCatalog(findScales({folder}), QDate(2026, 12, 9));
     ASSERT_EQ(items(box()), (QStringList{"Desde Agosto de 2.012", "Desde Marzo de 2.011", "Desde Marzo de 2.011",

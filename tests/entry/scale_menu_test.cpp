@@ -7,6 +7,7 @@
 #include "entry/scale_menu.h"
 #include "scale/scale_catalog.h"
 #include "scale/scale_format.h"
+#include "tests/scale/scale_test_files.h"
 #include "widget_helpers.h"
 
 #include <QAction>
@@ -23,16 +24,7 @@ namespace {
 
 QString put(const QString& folder, const QString& file, const char* name, int year, int month)
 {
-    PayScale s = builtinScale();
-    s.nombre = name;
-    s.vigenciaAnio = year;
-    s.vigenciaMes = month;
-    QDir().mkpath(folder);
-    const QString path = QDir(folder).filePath(file);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray::fromStdString(writeScale(s)));
-    return path;
+    return writeScaleFile(folder, file, datedScale(name, year, month));
 }
 
 QStringList texts(const QMenu* menu)
