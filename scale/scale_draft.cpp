@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -121,6 +122,32 @@ Json numberValue(std::string_view text)
         plain.append(".").append(parsed->fractionDigits);
     Json v = Json::parse(plain, nullptr, false);
     return v.is_discarded() ? Json(std::string(text)) : v;
+}
+
+// Decimals of a number text beyond the four every amount has, at most four.
+std::size_t extraDecimals(std::string_view text)
+{
+    // A very small rate is written with an exponent ("1e-08"): all eight.
+    if (text.find_first_of("eE") != std::string_view::npos)
+        return 4;
+    const std::size_t dot = text.find('.');
+    const std::size_t decimals = dot == std::string_view::npos ? 0 : text.size() - dot - 1;
+    return decimals > 4 ? std::min<std::size_t>(decimals - 4, 4) : 0;
+}
+
+// "21.4878" with its point moved places to the left: "0.214878".
+std::string pointLeft(std::string_view text, std::size_t places)
+{
+    const std::size_t dot = std::min(text.find('.'), text.size());
+    std::string digits(text.substr(0, dot));
+    if (dot < text.size())
+        digits.append(text.substr(dot + 1));
+    std::size_t whole = dot;
+    while (whole <= places) {
+        digits.insert(0, 1, '0');
+        ++whole;
+    }
+    return digits.substr(0, whole - places) + "." + digits.substr(whole - places);
 }
 
 std::string indexed(const std::string& path, std::size_t i) { return path + "[" + std::to_string(i) + "]"; }
@@ -487,13 +514,20 @@ std::string ScaleDraft::raise(double percent, const std::set<RaiseGroup>& groups
             at = raw;
             continue;
         }
-        const Currency rounded = Currency::fromDouble(raw);
         // Whole pesos go to whole pesos from the amount to four decimals;
-        // amounts and rates keep four decimals.
-        if (isWholeKind(item.kind))
-            at = toWhole(formatAmount(rounded, "."), ".", 0, std::numeric_limits<int>::max()).value_or(0);
-        else
-            at = rounded.toDouble();
+        // amounts keep four decimals, and rates four or as many as they had
+        // (a rate per kilometre of six decimals keeps six).
+        if (isWholeKind(item.kind)) {
+            at = toWhole(formatAmount(Currency::fromDouble(raw), "."), ".", 0, std::numeric_limits<int>::max()).value_or(0);
+        } else if (item.kind == ScaleKind::amount) {
+            at = Currency::fromDouble(raw).toDouble();
+        } else {
+            const std::size_t extra = extraDecimals(leafText(d.current, leaf));
+            double shifted = raw;
+            for (std::size_t n = 0; n < extra; ++n)
+                shifted *= 10;
+            at = numberValue(pointLeft(formatAmount(Currency::fromDouble(shifted), "."), extra));
+        }
     }
     ScaleText r = d.read(next);
     if (!r.scale)

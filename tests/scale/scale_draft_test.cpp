@@ -389,9 +389,9 @@ TEST(ScaleDraft, TenPercentRaiseOfEveryGroup)
         {"nacion_cargo.incentivo_084", "181.5"},                    // 165 → 181.5
         {"nacion_cargo.negro_113_jornada", "220"},                  // 200 → 220
         {"minimo_172.minimo", "1639"},                              // 1490 → 1639
-        {"transporte_029.tasa_prueba", "0.1482"},                   // 0.148192
+        {"transporte_029.tasa_prueba", "0.14819"},                  // 0.148192, five decimals as before
         {"transporte_029.tope_prueba", "177.98"},                   // 177.98
-        {"transporte_029.tasa", "0.2149"},                          // 0.2148784
+        {"transporte_029.tasa", "0.214878"},                        // 0.2148784, six decimals as before
         {"transporte_029.tope", "258.071"},                         // 258.071
         {"hijo_1001.topes[0]", "2640"},                             // 2640
         {"hijo_1001.topes[1]", "3960"},                             // 3960
@@ -513,4 +513,17 @@ TEST(ScaleDraftCaptions, AmountsInCaptionsTakeTheCaptionSeparatorAndFollowTheTop
     ScaleDraft plain(builtinScale());
     EXPECT_EQ(plain.set("hijo_1001.topes[0]", "2400.5"), "");
     EXPECT_EQ(plain.item("hijo_1001.montos[0]")->caption, "Haberes hasta $ 2400.5");
+}
+
+TEST(ScaleDraftRaise, RatesKeepTheirDecimalsUpToEight)
+{
+    ScaleDraft d(builtinScale());
+    ASSERT_EQ(d.set("transporte_029.tasa", "0.123456789"), "");
+    ASSERT_EQ(d.set("transporte_029.tasa_prueba", "0.00000001"), "");
+    ASSERT_EQ(d.set("transporte_029.tope_prueba", "12"), "");
+    ASSERT_EQ(d.raise(10, {RaiseGroup::fixedAmounts}), "");
+    // 0.1358024679 to eight decimals; 0.000000011 to eight; 13.2 as an amount.
+    EXPECT_EQ(d.text("transporte_029.tasa"), "0.13580247");
+    EXPECT_EQ(d.text("transporte_029.tasa_prueba"), "1e-08"); // as the file writes it
+    EXPECT_EQ(d.text("transporte_029.tope_prueba"), "13.2");
 }
