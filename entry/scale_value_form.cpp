@@ -99,8 +99,10 @@ ScaleValueForm::ScaleValueForm(ScaleEdits& edits, const std::vector<const ScaleI
             grid->addWidget(unit, line, unitColumn);
             grid->addWidget(reference, line, referenceColumn);
         } else {
-            // A text takes the room of the unit too.
+            // A text takes the room of the unit too; its form ("AAAA-MM")
+            // shows in the empty box.
             grid->addWidget(box, line, boxColumn, 1, 2);
+            box->setPlaceholderText(qtext(item->unit));
             grid->addWidget(reference, line, referenceColumn);
         }
         unit->setVisible(numeric);

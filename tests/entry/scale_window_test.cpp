@@ -206,6 +206,8 @@ TEST_F(ScaleWindowTest, ANewScaleStartsOnItsNameAndEveryValueTakesTyping)
     open(ScaleWindow::Mode::create);
     EXPECT_EQ(QApplication::focusWidget(), box("nombre"));
     EXPECT_EQ(control<QListWidget>(window.get(), "grupos")->currentRow(), 0);
+    // The month's form shows when its box is emptied.
+    EXPECT_EQ(box("vigencia")->placeholderText(), QStringLiteral("año y mes (AAAA-MM)"));
     EXPECT_FALSE(box("valor_punto")->isReadOnly());
     EXPECT_NE(control<QTableWidget>(window.get(), "cargos")->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
