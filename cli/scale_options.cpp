@@ -53,30 +53,27 @@ std::optional<int> ScaleOptions::apply(const QCommandLineParser& parser)
 
 ScaleOptions::Named ScaleOptions::named(const std::string& name)
 {
-    if (const auto known = named_.find(name); known != named_.end())
-        return known->second;
     Named n;
     if (name == scale().nombre) {
         n.scale = &scale();
-    } else if (scale_) {
-        n.error = scaleNotInUseMessage(name, scale_->nombre);
-    } else {
-        if (!installed_) {
-            installed_.emplace();
-            for (const ScaleEntry& e : findScales().scales)
-                installed_->push_back(e.scale);
-        }
-        for (const auto& s : *installed_)
-            if (s->nombre == name) {
-                n.scale = s.get();
-                break;
-            }
-        if (!n.scale)
-            n.error = scaleNotInstalledMessage(name);
+        return n;
     }
-    if (named_.size() >= kNamesKept)
-        named_.clear();
-    return named_.emplace(name, std::move(n)).first->second;
+    if (scale_) {
+        n.error = scaleNotInUseMessage(name, scale_->nombre);
+        return n;
+    }
+    if (!installed_) {
+        installed_.emplace();
+        for (const ScaleEntry& e : findScales().scales)
+            installed_->push_back(e.scale);
+    }
+    for (const auto& s : *installed_)
+        if (s->nombre == name) {
+            n.scale = s.get();
+            return n;
+        }
+    n.error = scaleNotInstalledMessage(name);
+    return n;
 }
 
 } // namespace haberes::cli

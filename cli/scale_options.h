@@ -9,7 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace haberes::cli {
@@ -43,11 +42,8 @@ private:
     QCommandLineOption mostrar_;
     QCommandLineOption escalas_;
     std::shared_ptr<const PayScale> scale_;
-    // The installed scales, once asked for, and the names last looked up
-    // (a batch seldom names more than a few).
+    // The installed scales, looked for once, when first asked for.
     std::optional<std::vector<std::shared_ptr<const PayScale>>> installed_;
-    std::unordered_map<std::string, Named> named_;
-    static constexpr std::size_t kNamesKept = 64;
 };
 
 } // namespace haberes::cli

@@ -1,6 +1,7 @@
 #include "entry/entries_menu.h"
 
 #include "common/dialog_open.h"
+#include "common/file_names.h"
 #include "engine/messages.h"
 #include "entry/entries_file.h"
 #include "entry/qt_text.h"
@@ -32,7 +33,7 @@ QString fileNameFor(const QString& teacher)
 {
     QString name = teacher.simplified();
     for (QChar& ch : name)
-        if (QStringLiteral("/\\:*?\"<>|").contains(ch) || ch.category() == QChar::Other_Control)
+        if (refusedInFileNames(ch))
             ch = QLatin1Char('_');
     return name.isEmpty() ? QStringLiteral("datos de haberes") : name;
 }

@@ -2,6 +2,8 @@
 // file written whole or not at all.
 #include "scale/scale_save.h"
 
+#include "common/file_names.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,11 +13,6 @@ namespace haberes {
 namespace {
 
 constexpr qsizetype kMaxNameLength = 120;
-
-bool refusedInFileNames(QChar c)
-{
-    return c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
-}
 
 } // namespace
 
